@@ -1,0 +1,13 @@
+#include "model/random_source.h"
+
+#include <cmath>
+
+namespace kestrel {
+
+float RandomSource::draw() {
+    ++draws_;
+    const std::uint32_t bits = static_cast<std::uint32_t>(engine_()) >> 8;
+    return std::ldexp(static_cast<float>(bits), -24);
+}
+
+}  // namespace kestrel

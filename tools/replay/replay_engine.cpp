@@ -1,0 +1,161 @@
+#include "replay_engine.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "form_dump.h"
+#include "json_writer.h"
+#include "model/form_events.h"
+#include "model/run_time_error.h"
+
+namespace kestrel {
+namespace {
+
+// Splits off the first word; rest is what follows the single space after it.
+std::string_view firstWord(std::string_view text, std::string_view& rest) {
+    const auto space = text.find(' ');
+    if (space == std::string_view::npos) {
+        rest = {};
+        return text;
+    }
+    rest = text.substr(space + 1);
+    return text.substr(0, space);
+}
+
+bool isBlankLine(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+std::optional<long> parseTickCount(std::string_view text) {
+    long count = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || count < 0) {
+        return std::nullopt;
+    }
+    return count;
+}
+
+std::string errorLine(const RunTimeError& error) {
+    JsonWriter json;
+    json.beginObject();
+    json.key("error").value(std::string_view(error.what()));
+    json.key("kind").value(std::string_view(kindName(error.kind())));
+    json.key("fatal").value(error.fatal());
+    json.endObject();
+    return json.text();
+}
+
+}  // namespace
+
+ReplayEngine::ReplayEngine(std::ostream& out, std::ostream& err) : out_(out), err_(err) {
+    form_.Form_Load();
+}
+
+template <typename Event>
+std::optional<int> ReplayEngine::runEvent(Event&& event) {
+    try {
+        event();
+    } catch (const RunTimeError& error) {
+        out_ << errorLine(error) << '\n';
+        if (error.fatal()) {
+            return 1;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ReplayEngine::runLine(std::string_view line, int lineNumber) {
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    if (isBlankLine(line) || line.front() == '#') {
+        return std::nullopt;
+    }
+    std::string_view rest;
+    const std::string_view command = firstWord(line, rest);
+    if (command == "type") {
+        return type(rest, lineNumber);
+    }
+    if (command == "click") {
+        return click(rest, lineNumber);
+    }
+    if (command == "tick") {
+        return tickTimer(rest, lineNumber);
+    }
+    if (command == "dump" && line == "dump") {
+        out_ << dumpForm(form_) << '\n';
+        return std::nullopt;
+    }
+    return scriptError(lineNumber, "not a command");
+}
+
+std::optional<int> ReplayEngine::type(std::string_view rest, int lineNumber) {
+    std::string_view text;
+    const std::string_view box = firstWord(rest, text);
+    for (const auto& named : kTextBoxItems) {
+        if (box == named.name) {
+            (form_.*named.member).Text = std::string(text);
+            return std::nullopt;
+        }
+    }
+    return scriptError(lineNumber, "type needs a box Text1 to Text7");
+}
+
+std::optional<int> ReplayEngine::click(std::string_view rest, int lineNumber) {
+    for (const auto& button : kButtonEvents) {
+        if (rest == button.name) {
+            if (const auto status = runEvent([&] { (form_.*button.click)(); })) {
+                return status;
+            }
+            if (form_.ended()) {
+                out_ << "{\"end\":true}\n";
+                return 0;
+            }
+            return std::nullopt;
+        }
+    }
+    return scriptError(lineNumber, "click needs a button Command1 to Command3");
+}
+
+std::optional<int> ReplayEngine::tickTimer(std::string_view rest, int lineNumber) {
+    std::string_view countText;
+    const std::string_view timer = firstWord(rest, countText);
+    const bool countGiven = rest.find(' ') != std::string_view::npos;
+    const auto count = countGiven ? parseTickCount(countText) : std::optional<long>(1);
+    if (!count) {
+        return scriptError(lineNumber, "tick count must be a whole number");
+    }
+    for (const auto& event : kTimerEvents) {
+        if (timer == event.name) {
+            for (long n = 0; n < *count; ++n) {
+                if (const auto status = runEvent([&] { tick(form_, event); })) {
+                    return status;
+                }
+            }
+            return std::nullopt;
+        }
+    }
+    return scriptError(lineNumber, "tick needs a timer Timer1 to Timer4");
+}
+
+std::optional<int> ReplayEngine::scriptError(int lineNumber, std::string_view problem) {
+    err_ << "kestrel-replay: line " << lineNumber << ": " << problem << '\n';
+    return 2;
+}
+
+int replayScript(std::istream& in, std::ostream& out, std::ostream& err) {
+    ReplayEngine engine(out, err);
+    std::string line;
+    for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
+        if (const auto status = engine.runLine(line, lineNumber)) {
+            out.flush();
+            return *status;
+        }
+    }
+    out.flush();
+    return 0;
+}
+
+}  // namespace kestrel
