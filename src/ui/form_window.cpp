@@ -1,0 +1,169 @@
+#include "ui/form_window.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <vector>
+
+#include "model/form_events.h"
+#include "model/run_time_error.h"
+#include "ui/chart_view.h"
+#include "ui/form_layout.h"
+#include "ui/form_painter.h"
+#include "ui/letter_font.h"
+
+namespace kestrel::ui {
+
+FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
+    : QWidget(parent), showMessage_(std::move(showMessage)), letterFont_(letterFont()) {
+    setWindowTitle(QString::fromUtf8(kWindowCaption));
+    const QRect client = kClientArea.pixels();
+    setGeometry(client);
+    setMinimumSize(client.size());
+
+    createTextBoxes();
+    createButtons();
+    picture_ = new ChartView(form_, this);
+    picture_->setObjectName("Picture1");
+    picture_->setAccessibleName(QString::fromUtf8(kPicture1AccessibleName));
+    picture_->setGeometry(kPicture1.pixels());
+    createTimers();
+    chainTabOrder();
+
+    runEvent([this] { form_.Form_Load(); });
+    button(1)->setFocus();
+}
+
+void FormWindow::createTextBoxes() {
+    for (std::size_t i = 0; i < kTextBoxes.size(); ++i) {
+        const TextBoxLayout& layout = kTextBoxes[i];
+        TextBoxItem& item = form_.*kTextBoxItems[i].member;
+        auto* edit = new QLineEdit(QString::fromStdString(item.Text), this);
+        edit->setObjectName(layout.name);
+        edit->setAccessibleName(QString::fromUtf8(layout.accessibleName));
+        edit->setGeometry(layout.box.pixels());
+        edit->setEnabled(item.Enabled);
+        connect(edit, &QLineEdit::textEdited, this,
+                [&item](const QString& text) { item.Text = text.toStdString(); });
+        textBoxes_[i] = edit;
+    }
+}
+
+void FormWindow::createButtons() {
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        const ButtonLayout& layout = kButtons[i];
+        const auto click = kButtonEvents[i].click;
+        auto* push = new QPushButton(QString::fromUtf8(layout.caption), this);
+        push->setObjectName(layout.name);
+        push->setGeometry(layout.box.pixels());
+        // Enter clicks the button that has the focus; no button is the
+        // window's default.
+        push->setAutoDefault(true);
+        connect(push, &QPushButton::clicked, this, [this, click] { runEvent([this, click] { (form_.*click)(); }); });
+        buttons_[i] = push;
+    }
+}
+
+void FormWindow::createTimers() {
+    for (std::size_t i = 0; i < kTimerEvents.size(); ++i) {
+        const TimerEvent& event = kTimerEvents[i];
+        auto* timer = new QTimer(this);
+        timer->setObjectName(event.name);
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval((form_.*event.timer).Interval);
+        connect(timer, &QTimer::timeout, this, [this, &event] { runEvent([this, &event] { tick(form_, event); }); });
+        timers_[i] = timer;
+    }
+}
+
+void FormWindow::chainTabOrder() {
+    struct Stop {
+        int tabIndex;
+        QWidget* widget;
+    };
+    std::vector<Stop> stops{{kPicture1TabIndex, picture_}};
+    for (std::size_t i = 0; i < kTextBoxes.size(); ++i) {
+        stops.push_back({kTextBoxes[i].tabIndex, textBoxes_[i]});
+    }
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        stops.push_back({kButtons[i].tabIndex, buttons_[i]});
+    }
+    std::sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) { return a.tabIndex < b.tabIndex; });
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        setTabOrder(stops[i - 1].widget, stops[i].widget);
+    }
+}
+
+void FormWindow::runEvent(const std::function<void()>& procedure) {
+    try {
+        procedure();
+    } catch (const RunTimeError& error) {
+        if (error.fatal()) {
+            for (QTimer* timer : timers_) {
+                timer->stop();
+            }
+            showMessage_(this, tr("Run-time error: %1. The program ends.").arg(QString::fromUtf8(error.what())),
+                         true);
+            endProgram(1);
+            return;
+        }
+        mirrorForm();
+        showMessage_(this, QString::fromUtf8(error.what()), false);
+        return;
+    }
+    mirrorForm();
+}
+
+void FormWindow::mirrorForm() {
+    if (form_.ended()) {
+        endProgram(0);
+        return;
+    }
+    for (std::size_t i = 0; i < textBoxes_.size(); ++i) {
+        const TextBoxItem& item = form_.*kTextBoxItems[i].member;
+        const QString text = QString::fromStdString(item.Text);
+        if (textBoxes_[i]->text() != text) {
+            textBoxes_[i]->setText(text);
+        }
+        textBoxes_[i]->setEnabled(item.Enabled);
+    }
+    for (std::size_t i = 0; i < timers_.size(); ++i) {
+        const bool enabled = (form_.*kTimerEvents[i].timer).Enabled;
+        if (enabled && !timers_[i]->isActive()) {
+            timers_[i]->start();
+        } else if (!enabled && timers_[i]->isActive()) {
+            timers_[i]->stop();
+        }
+    }
+    update();
+    picture_->update();
+}
+
+void FormWindow::endProgram(int status) {
+    for (QTimer* timer : timers_) {
+        timer->stop();
+    }
+    hide();
+    QCoreApplication::exit(status);
+}
+
+void FormWindow::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    paintForm(painter, form_, letterFont_);
+}
+
+void FormWindow::showMessageBox(QWidget* parent, const QString& text, bool fatal) {
+    const QString title = QString::fromUtf8(kWindowCaption);
+    if (fatal) {
+        QMessageBox::critical(parent, title, text);
+    } else {
+        QMessageBox::warning(parent, title, text);
+    }
+}
+
+}  // namespace kestrel::ui

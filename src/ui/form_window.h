@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "model/form1.h"
+
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace kestrel::ui {
+
+class ChartView;
+
+// The one window. It lays out the items at their design places, paints the
+// form's lines and dots, forwards the eight window events to the form and
+// mirrors back what the form changed. The rules of the simulation all live in
+// the form.
+class FormWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Tells the user about an error. A fatal one ends the program once the
+    // message has been seen; any other leaves the program running.
+    using MessageSink = std::function<void(QWidget* parent, const QString& text, bool fatal)>;
+
+    explicit FormWindow(MessageSink showMessage = showMessageBox, QWidget* parent = nullptr);
+
+    Form1& form() { return form_; }
+    QLineEdit* textBox(int number) const { return textBoxes_.at(static_cast<std::size_t>(number - 1)); }
+    QPushButton* button(int number) const { return buttons_.at(static_cast<std::size_t>(number - 1)); }
+    ChartView* picture() const { return picture_; }
+    QTimer* timer(int number) const { return timers_.at(static_cast<std::size_t>(number - 1)); }
+
+    static void showMessageBox(QWidget* parent, const QString& text, bool fatal);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void createTextBoxes();
+    void createButtons();
+    void createTimers();
+    void chainTabOrder();
+
+    // Runs one window event on the form, then shows what it changed.
+    void runEvent(const std::function<void()>& procedure);
+    void mirrorForm();
+    void endProgram(int status);
+
+    Form1 form_;
+    MessageSink showMessage_;
+    QFont letterFont_;
+    std::array<QLineEdit*, 7> textBoxes_{};
+    std::array<QPushButton*, 3> buttons_{};
+    std::array<QTimer*, 4> timers_{};
+    ChartView* picture_ = nullptr;
+};
+
+}  // namespace kestrel::ui

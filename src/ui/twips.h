@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <cmath>
+
+namespace kestrel::ui {
+
+// Positions are designed in twips; at 96 dpi a logical pixel is 15 twips, and
+// Qt's device-pixel scaling carries that to denser screens.
+inline constexpr int kTwipsPerPixel = 15;
+
+inline int toPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+
+inline QPoint toPixels(double x, double y) { return {toPixels(x), toPixels(y)}; }
+
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+
+    [[nodiscard]] QRect pixels() const {
+        return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+    }
+};
+
+}  // namespace kestrel::ui
