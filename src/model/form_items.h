@@ -109,10 +109,10 @@ struct FormItems {
     TextBoxItem Text6{"0"};           // hole count at the last generation
     TextBoxItem Text7{"0"};           // current readout
 
-    TimerItem Timer1{50, false};     // the step
-    TimerItem Timer2{10000, true};   // current readout
-    TimerItem Timer3{200, false};    // end of the generation flash
-    TimerItem Timer4{200, false};    // end of the recombination flash
+    TimerItem Timer1{50, false};    // the step
+    TimerItem Timer2{10000, true};  // current readout
+    TimerItem Timer3{200, false};   // end of the generation flash
+    TimerItem Timer4{200, false};   // end of the recombination flash
 
     PictureItem Picture1;
 };

@@ -17,11 +17,17 @@ Int16 narrow(int value) {
 
 }  // namespace
 
-Int16 add16(int a, int b) { return narrow(a + b); }
+Int16 add16(int a, int b) {
+    return narrow(a + b);
+}
 
-Int16 sub16(int a, int b) { return narrow(a - b); }
+Int16 sub16(int a, int b) {
+    return narrow(a - b);
+}
 
-Int16 mul16(int a, int b) { return narrow(a * b); }
+Int16 mul16(int a, int b) {
+    return narrow(a * b);
+}
 
 Int16 to16(double value) {
     if (std::isnan(value)) {

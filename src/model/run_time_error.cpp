@@ -4,18 +4,28 @@ namespace kestrel {
 
 const char* kindName(ErrorKind kind) {
     switch (kind) {
-        case ErrorKind::Input: return "input";
-        case ErrorKind::Overflow: return "overflow";
-        case ErrorKind::Subscript: return "subscript";
-        case ErrorKind::Float: return "float";
+        case ErrorKind::Input:
+            return "input";
+        case ErrorKind::Overflow:
+            return "overflow";
+        case ErrorKind::Subscript:
+            return "subscript";
+        case ErrorKind::Float:
+            return "float";
     }
     return "unknown";
 }
 
-void raiseOverflow() { throw RunTimeError(ErrorKind::Overflow, "Overflow"); }
+void raiseOverflow() {
+    throw RunTimeError(ErrorKind::Overflow, "Overflow");
+}
 
-void raiseSubscript() { throw RunTimeError(ErrorKind::Subscript, "Subscript out of range"); }
+void raiseSubscript() {
+    throw RunTimeError(ErrorKind::Subscript, "Subscript out of range");
+}
 
-void raiseFloat() { throw RunTimeError(ErrorKind::Float, "Invalid floating-point operation"); }
+void raiseFloat() {
+    throw RunTimeError(ErrorKind::Float, "Invalid floating-point operation");
+}
 
 }  // namespace kestrel

@@ -11,8 +11,7 @@ enum class ErrorKind { Input, Overflow, Subscript, Float };
 
 class RunTimeError : public std::runtime_error {
 public:
-    RunTimeError(ErrorKind kind, const std::string& message)
-        : std::runtime_error(message), kind_(kind) {}
+    RunTimeError(ErrorKind kind, const std::string& message) : std::runtime_error(message), kind_(kind) {}
 
     [[nodiscard]] ErrorKind kind() const { return kind_; }
     [[nodiscard]] bool fatal() const { return kind_ != ErrorKind::Input; }

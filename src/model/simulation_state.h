@@ -29,7 +29,7 @@ struct SimulationState {
     Int16 XMax = 0;  // right contact
     Int16 XSpan = 0;
     Int16 DotSize = 0;
-    Int16 JunctionLeft = 0;  // depletion region, fixed left edge
+    Int16 JunctionLeft = 0;   // depletion region, fixed left edge
     Int16 JunctionRight = 0;  // depletion region, right edge moved by the bias
     Int16 JunctionWidth = 0;
     Int16 Temperature = 0;  // kelvin

@@ -6,9 +6,13 @@
 namespace kestrel {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) {
@@ -68,6 +72,8 @@ std::optional<double> parseNumber(std::string_view text) {
     return negative ? -magnitude : magnitude;
 }
 
-std::string formatCount(Int16 value) { return std::to_string(value); }
+std::string formatCount(Int16 value) {
+    return std::to_string(value);
+}
 
 }  // namespace kestrel

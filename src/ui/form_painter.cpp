@@ -12,7 +12,9 @@ namespace {
 constexpr int kDotTwips = 105;
 
 // A rectangle covering exactly box's pixels when stroked with a 1-pixel pen.
-QRect strokeRect(const QRect& box) { return box.adjusted(0, 0, -1, -1); }
+QRect strokeRect(const QRect& box) {
+    return box.adjusted(0, 0, -1, -1);
+}
 
 void paintLabels(QPainter& painter, const QFont& letterFont) {
     const QFont defaultFont = painter.font();
@@ -63,9 +65,9 @@ void paintForm(QPainter& painter, const Form1& form, const QFont& letterFont) {
 
     const QPen solid(Qt::black, 0);
     const QPen dashDot(Qt::black, 0, Qt::DashDotLine);
-    for (const LineItem* line : {&form.Line1, &form.Line2, &form.Line4, &form.Line5, &form.Line9,
-                                 &form.Line10, &form.Line7, &form.Line11, &form.Line12, &form.Line13,
-                                 &form.Line14, &form.Line15, &form.Line16, &form.Line17}) {
+    for (const LineItem* line :
+         {&form.Line1, &form.Line2, &form.Line4, &form.Line5, &form.Line9, &form.Line10, &form.Line7,
+          &form.Line11, &form.Line12, &form.Line13, &form.Line14, &form.Line15, &form.Line16, &form.Line17}) {
         paintLine(painter, *line, solid);
     }
     paintLine(painter, form.Line3, dashDot);

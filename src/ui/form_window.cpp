@@ -63,7 +63,8 @@ void FormWindow::createButtons() {
         // Enter clicks the button that has the focus; no button is the
         // window's default.
         push->setAutoDefault(true);
-        connect(push, &QPushButton::clicked, this, [this, click] { runEvent([this, click] { (form_.*click)(); }); });
+        connect(push, &QPushButton::clicked, this,
+                [this, click] { runEvent([this, click] { (form_.*click)(); }); });
         buttons_[i] = push;
     }
 }
@@ -75,7 +76,8 @@ void FormWindow::createTimers() {
         timer->setObjectName(event.name);
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval((form_.*event.timer).Interval);
-        connect(timer, &QTimer::timeout, this, [this, &event] { runEvent([this, &event] { tick(form_, event); }); });
+        connect(timer, &QTimer::timeout, this,
+                [this, &event] { runEvent([this, &event] { tick(form_, event); }); });
         timers_[i] = timer;
     }
 }
@@ -92,7 +94,8 @@ void FormWindow::chainTabOrder() {
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
         stops.push_back({kButtons[i].tabIndex, buttons_[i]});
     }
-    std::sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) { return a.tabIndex < b.tabIndex; });
+    std::sort(stops.begin(), stops.end(),
+              [](const Stop& a, const Stop& b) { return a.tabIndex < b.tabIndex; });
     for (std::size_t i = 1; i < stops.size(); ++i) {
         setTabOrder(stops[i - 1].widget, stops[i].widget);
     }
@@ -106,8 +109,8 @@ void FormWindow::runEvent(const std::function<void()>& procedure) {
             for (QTimer* timer : timers_) {
                 timer->stop();
             }
-            showMessage_(this, tr("Run-time error: %1. The program ends.").arg(QString::fromUtf8(error.what())),
-                         true);
+            showMessage_(
+                this, tr("Run-time error: %1. The program ends.").arg(QString::fromUtf8(error.what())), true);
             endProgram(1);
             return;
         }

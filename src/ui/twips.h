@@ -10,9 +10,13 @@ namespace kestrel::ui {
 // Qt's device-pixel scaling carries that to denser screens.
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int toPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+inline int toPixels(double twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
 
-inline QPoint toPixels(double x, double y) { return {toPixels(x), toPixels(y)}; }
+inline QPoint toPixels(double x, double y) {
+    return {toPixels(x), toPixels(y)};
+}
 
 struct TwipsRect {
     int left;
