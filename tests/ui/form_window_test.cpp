@@ -109,9 +109,6 @@ TEST_F(FormWindowTest, StartDrawsTheNewBandsAndTheSeededCarriers) {
     ASSERT_EQ(form.HoleCount, 80);
 
     const QImage image = render();
-    if (const QByteArray path = qgetenv("KESTREL_SAVE_SCREENSHOT"); !path.isEmpty()) {
-        image.save(QString::fromLocal8Bit(path));
-    }
     // At 0.3 V the p-side valence edge moves to 2760 twips (row 184).
     EXPECT_EQ(blackPixelsInRow(image, 184, 320, 544), 225);
     EXPECT_EQ(blackPixelsInRow(image, 160, 400, 544), 0);
