@@ -44,7 +44,7 @@ Int16 to16(double value) {
 float toSingle(double value) {
     const float single = static_cast<float>(checkedResult(value));
     if (std::isinf(single)) {
-        raiseFloat();
+        raiseOverflow();
     }
     return single;
 }
