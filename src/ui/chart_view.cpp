@@ -32,11 +32,11 @@ void ChartView::paintEvent(QPaintEvent* event) {
 
     const LineItem& baseline = form_.Line6;
     if (baseline.Visible) {
-        painter.setPen(QPen(Qt::black, 0));
+        painter.setPen(QPen(Qt::black, kLineWidth));
         painter.drawLine(toPixels(baseline.X1, baseline.Y1), toPixels(baseline.X2, baseline.Y2));
     }
     for (const ChartPoint& point : form_.Picture1.points) {
-        painter.setPen(QPen(plotColour(point.colour), 0));
+        painter.setPen(QPen(plotColour(point.colour), kLineWidth));
         painter.drawPoint(toPixels(point.x, point.y));
     }
 }

@@ -12,6 +12,9 @@ namespace kestrel::ui {
 inline constexpr const char* kWindowCaption = "Kestrel Sim\u3000Ver.\u03b2";
 inline constexpr TwipsRect kClientArea{3255, 2400, 9075, 6795};
 
+// The window's own text, in the platform's default face.
+inline constexpr double kDefaultFontPoints = 9;
+
 // The "E" letters of the band labels ask for this Japanese gothic face.
 inline constexpr const char* kLetterFontFamily = "\uff2d\uff33 \uff30\u30b4\u30b7\u30c3\u30af";
 inline constexpr double kLetterFontPoints = 14.25;

@@ -20,14 +20,15 @@ void paintLabels(QPainter& painter, const QFont& letterFont) {
     const QFont defaultFont = painter.font();
     for (const LabelLayout& label : kLabels) {
         painter.setFont(label.letterFont ? letterFont : defaultFont);
-        painter.drawText(label.box.pixels(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+        painter.drawText(label.box.pixels(),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip,
                          QString::fromUtf8(label.caption));
     }
     painter.setFont(defaultFont);
 }
 
 void paintShapes(QPainter& painter) {
-    painter.setPen(QPen(Qt::black, 0));
+    painter.setPen(QPen(Qt::black, kLineWidth));
     for (const ShapeLayout& shape : kShapes) {
         const QRect box = strokeRect(shape.box.pixels());
         painter.setBrush(shape.kind == ShapeKind::FilledRectangle ? QBrush(Qt::black) : QBrush());
@@ -48,7 +49,7 @@ void paintLine(QPainter& painter, const LineItem& line, const QPen& pen) {
 }
 
 void paintDots(QPainter& painter, const DotArray& dots, const QColor& fill) {
-    painter.setPen(QPen(Qt::black, 0));
+    painter.setPen(QPen(Qt::black, kLineWidth));
     painter.setBrush(fill);
     const int size = toPixels(kDotTwips);
     for (const DotItem& dot : dots) {
@@ -63,8 +64,8 @@ void paintForm(QPainter& painter, const Form1& form, const QFont& letterFont) {
     paintLabels(painter, letterFont);
     paintShapes(painter);
 
-    const QPen solid(Qt::black, 0);
-    const QPen dashDot(Qt::black, 0, Qt::DashDotLine);
+    const QPen solid(Qt::black, kLineWidth);
+    const QPen dashDot(Qt::black, kLineWidth, Qt::DashDotLine);
     for (const LineItem* line :
          {&form.Line1, &form.Line2, &form.Line4, &form.Line5, &form.Line9, &form.Line10, &form.Line7,
           &form.Line11, &form.Line12, &form.Line13, &form.Line14, &form.Line15, &form.Line16, &form.Line17}) {
@@ -76,8 +77,8 @@ void paintForm(QPainter& painter, const Form1& form, const QFont& letterFont) {
     paintDots(painter, form.Shape1, Qt::black);
     paintDots(painter, form.Shape2, Qt::white);
 
-    paintLine(painter, form.Line18, QPen(QColor(255, 0, 0), 0));
-    paintLine(painter, form.Line19, QPen(QColor(0, 0, 255), 0));
+    paintLine(painter, form.Line18, QPen(QColor(255, 0, 0), kLineWidth));
+    paintLine(painter, form.Line19, QPen(QColor(0, 0, 255), kLineWidth));
 }
 
 }  // namespace kestrel::ui

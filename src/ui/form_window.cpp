@@ -21,6 +21,11 @@ namespace kestrel::ui {
 FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
     : QWidget(parent), showMessage_(std::move(showMessage)), letterFont_(letterFont()) {
     setWindowTitle(QString::fromUtf8(kWindowCaption));
+    // The layout is designed around a 9-point face: a desktop with larger
+    // default text would spill the captions out of their boxes.
+    QFont designFont = font();
+    designFont.setPointSizeF(kDefaultFontPoints);
+    setFont(designFont);
     const QRect client = kClientArea.pixels();
     setGeometry(client);
     setMinimumSize(client.size());

@@ -10,6 +10,10 @@ namespace kestrel::ui {
 // Qt's device-pixel scaling carries that to denser screens.
 inline constexpr int kTwipsPerPixel = 15;
 
+// Lines and outlines are one logical pixel wide, so they thicken with the
+// items on a denser screen.
+inline constexpr int kLineWidth = 1;
+
 inline int toPixels(double twips) {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
