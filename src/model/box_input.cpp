@@ -32,7 +32,7 @@ Int16 readInt16(const TextBoxItem& box, std::string_view caption) {
     if (rounded < std::numeric_limits<Int16>::min() || rounded > std::numeric_limits<Int16>::max()) {
         raiseInput(caption, box.Text, "is outside the range -32768 to 32767.");
     }
-    return to16(rounded);
+    return static_cast<Int16>(rounded);
 }
 
 }  // namespace kestrel

@@ -11,6 +11,7 @@ void Form1::Command1_Click() {
     SeedCarriers();
 }
 
+// Ends the program at once: every timer stops and no event runs after it.
 void Form1::Command2_Click() {
     ended_ = true;
     for (const auto& event : kTimerEvents) {

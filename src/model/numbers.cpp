@@ -30,9 +30,7 @@ Int16 mul16(int a, int b) {
 }
 
 Int16 to16(double value) {
-    if (std::isnan(value)) {
-        raiseFloat();
-    }
+    checkedResult(value);
     // The default floating-point environment rounds to nearest, ties to even.
     const double rounded = std::nearbyint(value);
     if (rounded < std::numeric_limits<Int16>::min() || rounded > std::numeric_limits<Int16>::max()) {
@@ -44,21 +42,24 @@ Int16 to16(double value) {
 float toSingle(double value) {
     const float single = static_cast<float>(checkedResult(value));
     if (std::isinf(single)) {
-        raiseOverflow();
+        raiseFloat(FloatFault::Overflow);
     }
     return single;
 }
 
 double checkedResult(double value) {
-    if (!std::isfinite(value)) {
-        raiseFloat();
+    if (std::isnan(value)) {
+        raiseFloat(FloatFault::InvalidOperation);
+    }
+    if (std::isinf(value)) {
+        raiseFloat(FloatFault::Overflow);
     }
     return value;
 }
 
 double divide(double a, double b) {
     if (b == 0.0) {
-        raiseFloat();
+        raiseFloat(FloatFault::DivisionByZero);
     }
     return checkedResult(a / b);
 }

@@ -17,13 +17,15 @@ Int16 sub16(int a, int b);
 Int16 mul16(int a, int b);
 
 // Nearest 16-bit integer, ties to even; outside -32768..32767 is an overflow.
+// A value that is not finite is the floating-point fault that produced it.
 Int16 to16(double value);
 
-// Nearest single, ties to even; a finite double too large for a single is an
-// overflow.
+// Nearest single, ties to even; a double too large for a single is a
+// floating-point overflow.
 float toSingle(double value);
 
-// A floating-point result that is not a finite number is a run-time error.
+// A floating-point result that is not a number is an invalid operation, an
+// infinite one an overflow.
 double checkedResult(double value);
 
 // a / b as a double; a zero divisor is a run-time error.

@@ -24,8 +24,16 @@ void raiseSubscript() {
     throw RunTimeError(ErrorKind::Subscript, "Subscript out of range");
 }
 
-void raiseFloat() {
-    throw RunTimeError(ErrorKind::Float, "Invalid floating-point operation");
+void raiseFloat(FloatFault fault) {
+    switch (fault) {
+        case FloatFault::InvalidOperation:
+            throw RunTimeError(ErrorKind::Float, "Invalid floating-point operation");
+        case FloatFault::DivisionByZero:
+            throw RunTimeError(ErrorKind::Float, "Division by zero");
+        case FloatFault::Overflow:
+            break;
+    }
+    throw RunTimeError(ErrorKind::Float, "Floating-point overflow");
 }
 
 }  // namespace kestrel

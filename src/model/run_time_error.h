@@ -23,8 +23,11 @@ private:
 // The lower-case word the replay tool prints for each kind.
 const char* kindName(ErrorKind kind);
 
+// The floating-point faults, each with its own message.
+enum class FloatFault { InvalidOperation, DivisionByZero, Overflow };
+
 [[noreturn]] void raiseOverflow();
 [[noreturn]] void raiseSubscript();
-[[noreturn]] void raiseFloat();
+[[noreturn]] void raiseFloat(FloatFault fault);
 
 }  // namespace kestrel

@@ -21,6 +21,7 @@ ChartView::ChartView(const Form1& form, QWidget* parent) : QFrame(parent), form_
     setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
 }
 
 void ChartView::paintEvent(QPaintEvent* event) {

@@ -8,9 +8,6 @@
 namespace kestrel::ui {
 namespace {
 
-// The dots are circles DotSize twips across.
-constexpr int kDotTwips = 105;
-
 // A rectangle covering exactly box's pixels when stroked with a 1-pixel pen.
 QRect strokeRect(const QRect& box) {
     return box.adjusted(0, 0, -1, -1);
@@ -48,10 +45,10 @@ void paintLine(QPainter& painter, const LineItem& line, const QPen& pen) {
     painter.drawLine(toPixels(line.X1, line.Y1), toPixels(line.X2, line.Y2));
 }
 
-void paintDots(QPainter& painter, const DotArray& dots, const QColor& fill) {
+void paintDots(QPainter& painter, const DotArray& dots, int dotSize, const QColor& fill) {
     painter.setPen(QPen(Qt::black, kLineWidth));
     painter.setBrush(fill);
-    const int size = toPixels(kDotTwips);
+    const int size = toPixels(dotSize);
     for (const DotItem& dot : dots) {
         painter.drawEllipse(strokeRect(QRect(toPixels(dot.Left), toPixels(dot.Top), size, size)));
     }
@@ -74,8 +71,8 @@ void paintForm(QPainter& painter, const Form1& form, const QFont& letterFont) {
     paintLine(painter, form.Line3, dashDot);
     paintLine(painter, form.Line8, dashDot);
 
-    paintDots(painter, form.Shape1, Qt::black);
-    paintDots(painter, form.Shape2, Qt::white);
+    paintDots(painter, form.Shape1, form.DotSize, Qt::black);
+    paintDots(painter, form.Shape2, form.DotSize, Qt::white);
 
     paintLine(painter, form.Line18, QPen(QColor(255, 0, 0), kLineWidth));
     paintLine(painter, form.Line19, QPen(QColor(0, 0, 255), kLineWidth));
