@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "model/form_events.h"
@@ -17,6 +18,19 @@
 #include "ui/letter_font.h"
 
 namespace kestrel::ui {
+namespace {
+
+// The entry of a name-keyed table that stands for the widget called name.
+template <typename Table>
+const auto& entryNamed(const Table& table, const char* name) {
+    const auto found = std::find_if(table.begin(), table.end(), [name](const auto& entry) {
+        return std::string_view(entry.name) == name;
+    });
+    Q_ASSERT(found != table.end());
+    return *found;
+}
+
+}  // namespace
 
 FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
     : QWidget(parent), showMessage_(std::move(showMessage)), letterFont_(letterFont()) {
@@ -46,7 +60,7 @@ FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
 void FormWindow::createTextBoxes() {
     for (std::size_t i = 0; i < kTextBoxes.size(); ++i) {
         const TextBoxLayout& layout = kTextBoxes[i];
-        TextBoxItem& item = form_.*kTextBoxItems[i].member;
+        TextBoxItem& item = form_.*entryNamed(kTextBoxItems, layout.name).member;
         auto* edit = new QLineEdit(QString::fromStdString(item.Text), this);
         edit->setObjectName(layout.name);
         edit->setAccessibleName(QString::fromUtf8(layout.accessibleName));
@@ -61,7 +75,7 @@ void FormWindow::createTextBoxes() {
 void FormWindow::createButtons() {
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
         const ButtonLayout& layout = kButtons[i];
-        const auto click = kButtonEvents[i].click;
+        const auto click = entryNamed(kButtonEvents, layout.name).click;
         auto* push = new QPushButton(QString::fromUtf8(layout.caption), this);
         push->setObjectName(layout.name);
         push->setGeometry(layout.box.pixels());
@@ -132,7 +146,7 @@ void FormWindow::mirrorForm() {
         return;
     }
     for (std::size_t i = 0; i < textBoxes_.size(); ++i) {
-        const TextBoxItem& item = form_.*kTextBoxItems[i].member;
+        const TextBoxItem& item = form_.*entryNamed(kTextBoxItems, kTextBoxes[i].name).member;
         const QString text = QString::fromStdString(item.Text);
         if (textBoxes_[i]->text() != text) {
             textBoxes_[i]->setText(text);
