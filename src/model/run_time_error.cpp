@@ -25,15 +25,13 @@ void raiseSubscript() {
 }
 
 void raiseFloat(FloatFault fault) {
-    switch (fault) {
-        case FloatFault::InvalidOperation:
-            throw RunTimeError(ErrorKind::Float, "Invalid floating-point operation");
-        case FloatFault::DivisionByZero:
-            throw RunTimeError(ErrorKind::Float, "Division by zero");
-        case FloatFault::Overflow:
-            break;
+    const char* message = "Floating-point overflow";
+    if (fault == FloatFault::InvalidOperation) {
+        message = "Invalid floating-point operation";
+    } else if (fault == FloatFault::DivisionByZero) {
+        message = "Division by zero";
     }
-    throw RunTimeError(ErrorKind::Float, "Floating-point overflow");
+    throw RunTimeError(ErrorKind::Float, message);
 }
 
 }  // namespace kestrel

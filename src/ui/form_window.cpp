@@ -69,6 +69,7 @@ void FormWindow::createTextBoxes() {
         connect(edit, &QLineEdit::textEdited, this,
                 [&item](const QString& text) { item.Text = text.toStdString(); });
         textBoxes_[i] = edit;
+        textBoxItems_[i] = &item;
     }
 }
 
@@ -125,9 +126,7 @@ void FormWindow::runEvent(const std::function<void()>& procedure) {
         procedure();
     } catch (const RunTimeError& error) {
         if (error.fatal()) {
-            for (QTimer* timer : timers_) {
-                timer->stop();
-            }
+            stopTimers();
             showMessage_(
                 this, tr("Run-time error: %1. The program ends.").arg(QString::fromUtf8(error.what())), true);
             endProgram(1);
@@ -146,7 +145,7 @@ void FormWindow::mirrorForm() {
         return;
     }
     for (std::size_t i = 0; i < textBoxes_.size(); ++i) {
-        const TextBoxItem& item = form_.*entryNamed(kTextBoxItems, kTextBoxes[i].name).member;
+        const TextBoxItem& item = *textBoxItems_[i];
         const QString text = QString::fromStdString(item.Text);
         if (textBoxes_[i]->text() != text) {
             textBoxes_[i]->setText(text);
@@ -165,10 +164,14 @@ void FormWindow::mirrorForm() {
     picture_->update();
 }
 
-void FormWindow::endProgram(int status) {
+void FormWindow::stopTimers() {
     for (QTimer* timer : timers_) {
         timer->stop();
     }
+}
+
+void FormWindow::endProgram(int status) {
+    stopTimers();
     hide();
     QCoreApplication::exit(status);
 }

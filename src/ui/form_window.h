@@ -49,12 +49,14 @@ private:
     // Runs one window event on the form, then shows what it changed.
     void runEvent(const std::function<void()>& procedure);
     void mirrorForm();
+    void stopTimers();
     void endProgram(int status);
 
     Form1 form_;
     MessageSink showMessage_;
     QFont letterFont_;
     std::array<QLineEdit*, 7> textBoxes_{};
+    std::array<TextBoxItem*, 7> textBoxItems_{};  // the form's box behind each widget
     std::array<QPushButton*, 3> buttons_{};
     std::array<QTimer*, 4> timers_{};
     ChartView* picture_ = nullptr;
