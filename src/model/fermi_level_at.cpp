@@ -1,19 +1,18 @@
 #include "model/form1.h"
+#include "model/junction_regions.h"
 
 namespace kestrel {
 
 // The y of the Fermi level at X: flat on either side, a straight line across
 // the depletion region. The region edges belong to the flat parts.
 void Form1::FermiLevelAt() {
-    if (X <= JunctionLeft) {
+    if (onNSide(X, *this)) {
         FermiYAtX = FermiYn;
     }
-    if (X > JunctionLeft && X < JunctionRight) {
-        const double slope = divide(sub16(FermiYp, FermiYn), JunctionWidth);
-        const float intoRegion = X - static_cast<float>(JunctionLeft);
-        FermiYAtX = to16(checkedResult(FermiYn + slope * intoRegion));
+    if (inDepletion(X, *this)) {
+        FermiYAtX = to16(acrossDepletion(X, *this, FermiYn, sub16(FermiYp, FermiYn)));
     }
-    if (X >= JunctionRight) {
+    if (onPSide(X, *this)) {
         FermiYAtX = FermiYp;
     }
 }

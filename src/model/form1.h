@@ -31,6 +31,16 @@ public:
     void FermiLevelAt();
     void RollBins();
     void SeedCarriers();
+    void GeneratePair();
+    void RecombinePair();
+
+    // The parts of the step, in the order a tick runs them. A move works on
+    // carrier I; a contact reads the Tally of the loop before it.
+    void MoveElectron();
+    void ElectronContact();
+    void MoveHole();
+    void HoleContact();
+    void PlotChartPoint();
 
     // Converts every box SetupJunction reads, so that a bad text is reported
     // before the first change instead of halfway through the set-up.
@@ -43,6 +53,16 @@ public:
     [[nodiscard]] const RandomSource& random() const { return random_; }
 
 private:
+    // The end of every move: drift away from the neighbour bin that was more
+    // crowded last tick, the crystal's ends, and the count of the bin the
+    // carrier ends in.
+    void DriftAndCount(DotItem& dot, const BinArray& binsPrev, BinArray& bins, Int16 spanStart,
+                       Int16 spanEnd);
+
+    // Stands a marker line across the band gap at X, from the conduction
+    // edge down to the valence edge.
+    void SpanGap(LineItem& marker) const;
+
     RandomSource random_;
     bool ended_ = false;
 };

@@ -1,0 +1,24 @@
+#include "model/form1.h"
+#include "model/junction_regions.h"
+
+namespace kestrel {
+
+// Inside the depletion region the marker follows the sloped valence edge and
+// reaches GapHeight above it; the conduction edge runs parallel.
+void Form1::SpanGap(LineItem& marker) const {
+    if (onNSide(X, *this)) {
+        marker.Y1 = EcYn;
+        marker.Y2 = EvYn;
+    }
+    if (onPSide(X, *this)) {
+        marker.Y1 = EcYp;
+        marker.Y2 = EvYp;
+    }
+    if (inDepletion(X, *this)) {
+        const double valenceEdge = acrossDepletion(X, *this, EvYn, sub16(EvYp, EvYn));
+        marker.Y1 = toSingle(valenceEdge - GapHeight);
+        marker.Y2 = toSingle(valenceEdge);
+    }
+}
+
+}  // namespace kestrel
