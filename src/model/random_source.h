@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <initializer_list>
 #include <random>
 
 namespace kestrel {
@@ -16,8 +18,13 @@ public:
     // How many numbers have been drawn since launch.
     [[nodiscard]] std::uint64_t draws() const { return draws_; }
 
+    // The next draws return these values, in order; then the generator goes
+    // on where it was. For driving a procedure down a chosen path.
+    void preset(std::initializer_list<float> values) { preset_.insert(preset_.end(), values); }
+
 private:
     std::mt19937 engine_;
+    std::deque<float> preset_;
     std::uint64_t draws_ = 0;
 };
 
