@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "replay_engine.h"
+
+// Long runs of the animation through the replay engine, with the readout and
+// marker timers ticking in between, checking after every step what must
+// always hold for the carriers.
+namespace kestrel {
+namespace {
+
+constexpr int kTicks = 100000;
+
+struct RunCase {
+    const char* bias;
+    const char* temperature;
+};
+
+void PrintTo(const RunCase& c, std::ostream* os) {
+    *os << "bias " << c.bias << " V, " << c.temperature << " K";
+}
+
+// Returns the first broken rule, or an empty string.
+std::string brokenInvariant(Form1& form) {
+    const auto checkKind = [&form](const char* kind, Int16 count, const DotArray& dots, DotItem design,
+                                   bool electrons) -> std::string {
+        if (count < 0 || count > kMostCarriers) {
+            return std::string(kind) + " count " + std::to_string(count);
+        }
+        if (!(dots(0) == design)) {
+            return std::string(kind) + " slot 0 moved";
+        }
+        for (int n = 1; n <= kMostCarriers; ++n) {
+            const DotItem& dot = dots(n);
+            if (n > count && dot.Top != kParkedTop) {
+                return std::string(kind) + " slot " + std::to_string(n) + " above the count is not parked";
+            }
+            if (n <= count && (dot.Left < form.XMin || dot.Left > form.XMax)) {
+                return std::string(kind) + " slot " + std::to_string(n) + " off the crystal";
+            }
+            if (n <= count && (electrons ? dot.Top < 0 : dot.Top > 4500)) {
+                return std::string(kind) + " slot " + std::to_string(n) + " outside the window's limit";
+            }
+        }
+        return {};
+    };
+    std::string broken = checkKind("electron", form.ElectronCount, form.Shape1, kElectronDesignPlace, true);
+    return broken.empty() ? checkKind("hole", form.HoleCount, form.Shape2, kHoleDesignPlace, false) : broken;
+}
+
+class LongRun : public ::testing::TestWithParam<RunCase> {};
+
+TEST_P(LongRun, CarriersKeepToTheirSlotsAndTheCrystal) {
+    std::ostringstream out;
+    std::ostringstream err;
+    ReplayEngine engine(out, err);
+    const RunCase& c = GetParam();
+    ASSERT_FALSE(engine.runLine(std::string("type Text4 ") + c.bias, 1));
+    ASSERT_FALSE(engine.runLine(std::string("type Text1 ") + c.temperature, 2));
+    ASSERT_FALSE(engine.runLine("click Command1", 3));
+
+    for (int tick = 1; tick <= kTicks; ++tick) {
+        ASSERT_FALSE(engine.runLine("tick Timer1", tick)) << err.str();
+        if (tick % 4 == 0) {
+            engine.runLine("tick Timer3", tick);
+            engine.runLine("tick Timer4", tick);
+        }
+        if (tick % 200 == 0) {
+            engine.runLine("tick Timer2", tick);
+        }
+        const std::string broken = brokenInvariant(engine.form());
+        ASSERT_EQ(broken, "") << "after tick " << tick;
+    }
+    EXPECT_EQ(err.str(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(BiasesAndTemperatures, LongRun,
+                         ::testing::Values(RunCase{"-0.7", "0"}, RunCase{"-0.7", "300"},
+                                           RunCase{"-0.7", "3000"}, RunCase{"0", "0"}, RunCase{"0", "300"},
+                                           RunCase{"0", "3000"}, RunCase{"0.59", "0"}, RunCase{"0.59", "300"},
+                                           RunCase{"0.59", "3000"}));
+
+}  // namespace
+}  // namespace kestrel
