@@ -33,6 +33,11 @@ protected:
 
     QImage render() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
+    // One tick of a timer, run at once instead of waiting for it.
+    void tickTimer(int number) {
+        QMetaObject::invokeMethod(window.timer(number), "timeout", Qt::DirectConnection);
+    }
+
     void typeBias(const QString& text) {
         window.textBox(4)->selectAll();
         QTest::keyClicks(window.textBox(4), text);
@@ -141,6 +146,44 @@ TEST_F(FormWindowTest, StartDrawsTheNewBandsAndTheSeededCarriers) {
     EXPECT_TRUE(window.timer(1)->isActive());
 }
 
+TEST_F(FormWindowTest, EachStepRedrawsTheDotsWhereTheFormMovedThem) {
+    QTest::mouseClick(window.button(1), Qt::LeftButton);
+    const Form1& form = window.form();
+    const DotArray seeded = form.Shape1;
+    for (int tick = 0; tick < 20; ++tick) {
+        tickTimer(1);
+    }
+    ASSERT_NE(form.Shape1, seeded);
+    const QImage image = render();
+    for (int i = 1; i <= form.ElectronCount; ++i) {
+        const DotItem& electron = form.Shape1(i);
+        EXPECT_TRUE(isBlack(image, px(electron.Left) + 3, px(electron.Top) + 3)) << "electron " << i;
+    }
+}
+
+TEST_F(FormWindowTest, MarkersShowAtTheirEventAndGoWithTheirTimer) {
+    QTest::mouseClick(window.button(1), Qt::LeftButton);
+    const Form1& form = window.form();
+    for (int tick = 0; tick < 400 && !(form.Line18.Visible && form.Line19.Visible); ++tick) {
+        tickTimer(1);
+    }
+    ASSERT_TRUE(form.Line18.Visible && form.Line19.Visible);
+    EXPECT_TRUE(window.timer(3)->isActive() && window.timer(4)->isActive());
+    const auto colourAtMiddle = [&form](const QImage& image, const LineItem& marker) {
+        return image.pixel(px(marker.X1), px((marker.Y1 + marker.Y2) / 2));
+    };
+    const QImage shown = render();
+    EXPECT_EQ(colourAtMiddle(shown, form.Line18), qRgb(255, 0, 0));
+    EXPECT_EQ(colourAtMiddle(shown, form.Line19), qRgb(0, 0, 255));
+
+    tickTimer(3);
+    tickTimer(4);
+    const QImage hidden = render();
+    EXPECT_NE(colourAtMiddle(hidden, form.Line18), qRgb(255, 0, 0));
+    EXPECT_NE(colourAtMiddle(hidden, form.Line19), qRgb(0, 0, 255));
+    EXPECT_FALSE(window.timer(3)->isActive() || window.timer(4)->isActive());
+}
+
 TEST_F(FormWindowTest, BiasOutsideTheLimitsIsRewrittenInTheBox) {
     typeBias("0.6");
     QTest::mouseClick(window.button(3), Qt::LeftButton);
@@ -186,7 +229,7 @@ TEST_F(FormWindowTest, FatalErrorShowsTheMessageAndEndsTheProgram) {
 
 TEST_F(FormWindowTest, ReadoutShowsTheNetCount) {
     window.form().CrossCount = -3;
-    QMetaObject::invokeMethod(window.timer(2), "timeout", Qt::DirectConnection);
+    tickTimer(2);
     EXPECT_EQ(window.textBox(7)->text(), "-3");
 }
 
