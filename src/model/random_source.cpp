@@ -1,7 +1,5 @@
 #include "model/random_source.h"
 
-#include <cmath>
-
 namespace kestrel {
 
 float RandomSource::draw() {
@@ -12,7 +10,7 @@ float RandomSource::draw() {
         return value;
     }
     const std::uint32_t bits = static_cast<std::uint32_t>(engine_()) >> 8;
-    return std::ldexp(static_cast<float>(bits), -24);
+    return static_cast<float>(bits) * 0x1p-24F;  // exact: bits has 24 bits
 }
 
 }  // namespace kestrel

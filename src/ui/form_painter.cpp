@@ -1,8 +1,10 @@
 #include "ui/form_painter.h"
 
 #include <QPainter>
+#include <QRegion>
 
 #include "model/form1.h"
+#include "ui/dot_sprite.h"
 #include "ui/form_layout.h"
 
 namespace kestrel::ui {
@@ -45,18 +47,33 @@ void paintLine(QPainter& painter, const LineItem& line, const QPen& pen) {
     painter.drawLine(toPixels(line.X1, line.Y1), toPixels(line.X2, line.Y2));
 }
 
-void paintDots(QPainter& painter, const DotArray& dots, int dotSize, const QColor& fill) {
-    painter.setPen(QPen(Qt::black, kLineWidth));
-    painter.setBrush(fill);
-    const int size = toPixels(dotSize);
+// Only the dots that meet the area to repaint are painted: the parked ones
+// and those a step did not touch cost nothing.
+void paintDots(QPainter& painter, const DotArray& dots, int dotSize, DotSprite& sprite, const QRegion& area) {
     for (const DotItem& dot : dots) {
-        painter.drawEllipse(strokeRect(QRect(toPixels(dot.Left), toPixels(dot.Top), size, size)));
+        const QRect box = dotArea(dot, dotSize);
+        if (area.intersects(box)) {
+            sprite.paint(painter, box);
+        }
     }
 }
 
 }  // namespace
 
-void paintForm(QPainter& painter, const Form1& form, const QFont& letterFont) {
+QRect dotArea(const DotItem& dot, int dotSize) {
+    const int size = toPixels(dotSize);
+    return {toPixels(dot.Left), toPixels(dot.Top), size, size};
+}
+
+QRect lineArea(const LineItem& line) {
+    // A 1-pixel pen covers the end points' pixels, and at most one more on
+    // each side on a denser screen.
+    const QRect ends = QRect(toPixels(line.X1, line.Y1), toPixels(line.X2, line.Y2)).normalized();
+    return ends.adjusted(-1, -1, 1, 1);
+}
+
+void paintForm(QPainter& painter, const Form1& form, const QFont& letterFont, DotSprites& dots,
+               const QRegion& area) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     paintLabels(painter, letterFont);
     paintShapes(painter);
@@ -71,8 +88,8 @@ void paintForm(QPainter& painter, const Form1& form, const QFont& letterFont) {
     paintLine(painter, form.Line3, dashDot);
     paintLine(painter, form.Line8, dashDot);
 
-    paintDots(painter, form.Shape1, form.DotSize, Qt::black);
-    paintDots(painter, form.Shape2, form.DotSize, Qt::white);
+    paintDots(painter, form.Shape1, form.DotSize, dots.electron, area);
+    paintDots(painter, form.Shape2, form.DotSize, dots.hole, area);
 
     paintLine(painter, form.Line18, QPen(QColor(255, 0, 0), kLineWidth));
     paintLine(painter, form.Line19, QPen(QColor(0, 0, 255), kLineWidth));

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
@@ -160,7 +161,7 @@ void FormWindow::mirrorForm() {
             timers_[i]->stop();
         }
     }
-    update();
+    update(painted_.takeChanges(form_));
     picture_->update();
 }
 
@@ -176,10 +177,10 @@ void FormWindow::endProgram(int status) {
     QCoreApplication::exit(status);
 }
 
-void FormWindow::paintEvent(QPaintEvent* /*event*/) {
+void FormWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    paintForm(painter, form_, letterFont_);
+    paintForm(painter, form_, letterFont_, dotSprites_, event->region());
 }
 
 void FormWindow::showMessageBox(QWidget* parent, const QString& text, bool fatal) {

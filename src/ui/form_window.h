@@ -6,6 +6,8 @@
 #include <functional>
 
 #include "model/form1.h"
+#include "ui/dot_sprite.h"
+#include "ui/painted_items.h"
 
 class QLineEdit;
 class QPushButton;
@@ -60,6 +62,8 @@ private:
     std::array<QPushButton*, 3> buttons_{};
     std::array<QTimer*, 4> timers_{};
     ChartView* picture_ = nullptr;
+    PaintedItems painted_;
+    DotSprites dotSprites_;
 };
 
 }  // namespace kestrel::ui

@@ -1,0 +1,35 @@
+#include "ui/dot_sprite.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <cmath>
+
+#include "ui/twips.h"
+
+namespace kestrel::ui {
+
+void DotSprite::drawCircle(QPainter& painter, const QRect& box) const {
+    painter.setPen(QPen(Qt::black, kLineWidth));
+    painter.setBrush(fill_);
+    // Stroked with a 1-pixel pen, this rectangle covers exactly box's pixels.
+    painter.drawEllipse(box.adjusted(0, 0, -1, -1));
+}
+
+void DotSprite::paint(QPainter& painter, const QRect& box) {
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (ratio != std::floor(ratio)) {
+        drawCircle(painter, box);
+        return;
+    }
+    const QSize deviceSize = box.size() * static_cast<int>(ratio);
+    if (sprite_.size() != deviceSize || sprite_.devicePixelRatio() != ratio) {
+        sprite_ = QPixmap(deviceSize);
+        sprite_.setDevicePixelRatio(ratio);
+        sprite_.fill(Qt::transparent);
+        QPainter spritePainter(&sprite_);
+        drawCircle(spritePainter, QRect(QPoint(0, 0), box.size()));
+    }
+    painter.drawPixmap(box.topLeft(), sprite_);
+}
+
+}  // namespace kestrel::ui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+
+class QPainter;
+class QRect;
+
+namespace kestrel::ui {
+
+// Paints carrier dots: a black-outlined circle filled with one colour. Up to
+// two hundred dots are painted every 50 ms, so on screens with a whole device
+// pixel ratio the circle is drawn once into a pixmap and stamped; those
+// pixels are exactly the circle's. Other ratios draw each circle.
+class DotSprite {
+public:
+    explicit DotSprite(QColor fill) : fill_(fill) {}
+
+    // The circle filling `box` (logical pixels), stroked 1 pixel wide.
+    void paint(QPainter& painter, const QRect& box);
+
+private:
+    void drawCircle(QPainter& painter, const QRect& box) const;
+
+    QColor fill_;
+    QPixmap sprite_;
+};
+
+// The window's two kinds of dot.
+struct DotSprites {
+    DotSprite electron{Qt::black};
+    DotSprite hole{Qt::white};
+};
+
+}  // namespace kestrel::ui

@@ -1,0 +1,52 @@
+#include "ui/painted_items.h"
+
+#include <limits>
+
+#include "model/form1.h"
+#include "ui/form_painter.h"
+
+namespace kestrel::ui {
+namespace {
+
+const QRect kEverything(0, 0, std::numeric_limits<int>::max() / 2, std::numeric_limits<int>::max() / 2);
+
+void addLine(QRect& changed, LineItem& painted, const LineItem& now) {
+    if (painted == now) {
+        return;
+    }
+    if (painted.Visible) {
+        changed |= lineArea(painted);
+    }
+    if (now.Visible) {
+        changed |= lineArea(now);
+    }
+    painted = now;
+}
+
+void addDots(QRect& changed, DotArray& painted, const DotArray& now, int dotSize) {
+    for (int n = DotArray::first; n <= DotArray::last; ++n) {
+        if (painted(n) != now(n)) {
+            changed |= dotArea(painted(n), dotSize);
+            changed |= dotArea(now(n), dotSize);
+            painted(n) = now(n);
+        }
+    }
+}
+
+}  // namespace
+
+QRect PaintedItems::takeChanges(const Form1& form) {
+    QRect changed;
+    if (dotSize_ != form.DotSize) {
+        changed = kEverything;
+        dotSize_ = form.DotSize;
+    }
+    for (std::size_t i = 0; i < kLineItems.size(); ++i) {
+        addLine(changed, lines_[i], form.*kLineItems[i].member);
+    }
+    addDots(changed, electrons_, form.Shape1, dotSize_);
+    addDots(changed, holes_, form.Shape2, dotSize_);
+    return changed;
+}
+
+}  // namespace kestrel::ui
