@@ -11,21 +11,28 @@
 namespace kestrel {
 namespace {
 
-constexpr int kTicks = 100000;
-
 struct RunCase {
     const char* bias;
     const char* temperature;
+    int ticks = 100000;
+    // Fermi levels other than the window's fixed ones reach quotas of 0 and
+    // flat band edges.
+    const char* fermiN = "0.8";
+    const char* fermiP = "0.2";
 };
 
 void PrintTo(const RunCase& c, std::ostream* os) {
-    *os << "bias " << c.bias << " V, " << c.temperature << " K";
+    *os << "bias " << c.bias << " V, " << c.temperature << " K, Fermi levels " << c.fermiN << " and "
+        << c.fermiP;
 }
 
-// Returns the first broken rule, or an empty string.
+// Returns the first broken rule, or an empty string. New holes may start
+// below y 4500 when the p-side valence edge lies within 800 twips of it,
+// which only Fermi levels other than the window's allow.
 std::string brokenInvariant(Form1& form) {
-    const auto checkKind = [&form](const char* kind, Int16 count, const DotArray& dots, DotItem design,
-                                   bool electrons) -> std::string {
+    const bool holeLimitHolds = form.EvYp + 800 <= 4500;
+    const auto checkKind = [&form, holeLimitHolds](const char* kind, Int16 count, const DotArray& dots,
+                                                   DotItem design, bool electrons) -> std::string {
         if (count < 0 || count > kMostCarriers) {
             return std::string(kind) + " count " + std::to_string(count);
         }
@@ -40,7 +47,7 @@ std::string brokenInvariant(Form1& form) {
             if (n <= count && (dot.Left < form.XMin || dot.Left > form.XMax)) {
                 return std::string(kind) + " slot " + std::to_string(n) + " off the crystal";
             }
-            if (n <= count && (electrons ? dot.Top < 0 : dot.Top > 4500)) {
+            if (n <= count && (electrons ? dot.Top < 0 : holeLimitHolds && dot.Top > 4500)) {
                 return std::string(kind) + " slot " + std::to_string(n) + " outside the window's limit";
             }
         }
@@ -59,9 +66,11 @@ TEST_P(LongRun, CarriersKeepToTheirSlotsAndTheCrystal) {
     const RunCase& c = GetParam();
     ASSERT_FALSE(engine.runLine(std::string("type Text4 ") + c.bias, 1));
     ASSERT_FALSE(engine.runLine(std::string("type Text1 ") + c.temperature, 2));
-    ASSERT_FALSE(engine.runLine("click Command1", 3));
+    ASSERT_FALSE(engine.runLine(std::string("type Text2 ") + c.fermiN, 3));
+    ASSERT_FALSE(engine.runLine(std::string("type Text3 ") + c.fermiP, 4));
+    ASSERT_FALSE(engine.runLine("click Command1", 5));
 
-    for (int tick = 1; tick <= kTicks; ++tick) {
+    for (int tick = 1; tick <= c.ticks; ++tick) {
         ASSERT_FALSE(engine.runLine("tick Timer1", tick)) << err.str();
         if (tick % 4 == 0) {
             engine.runLine("tick Timer3", tick);
@@ -81,6 +90,12 @@ INSTANTIATE_TEST_SUITE_P(BiasesAndTemperatures, LongRun,
                                            RunCase{"-0.7", "3000"}, RunCase{"0", "0"}, RunCase{"0", "300"},
                                            RunCase{"0", "3000"}, RunCase{"0.59", "0"}, RunCase{"0.59", "300"},
                                            RunCase{"0.59", "3000"}));
+
+INSTANTIATE_TEST_SUITE_P(OtherFermiLevels, LongRun,
+                         ::testing::Values(RunCase{"0", "300", 20000, "0", "0"},      // no electrons wanted
+                                           RunCase{"0", "300", 20000, "1", "1"},      // no holes wanted
+                                           RunCase{"0", "300", 20000, "0.5", "0.5"},  // flat bands
+                                           RunCase{"0.3", "3000", 20000, "0.2", "0.8"}));
 
 }  // namespace
 }  // namespace kestrel
