@@ -16,6 +16,7 @@ constexpr float kBack = 0.0F;
 constexpr float kStay = 0.5F;
 constexpr float kForward = 0.9F;
 constexpr float kNoPull = 0.0F;
+constexpr float kLastDraw = 1.0F - 0x1p-24F;  // the strongest pull
 
 Form1 startedForm(const char* fermiN = "0.8", const char* fermiP = "0.2") {
     Form1 form;
@@ -28,19 +29,19 @@ Form1 startedForm(const char* fermiN = "0.8", const char* fermiP = "0.2") {
 
 // Moves the one live carrier of its kind from (left, top) with the given
 // vertical and horizontal draws, and returns where it ends.
-DotItem moveElectron(Form1& form, DotItem from, float vertical, float horizontal) {
+DotItem moveElectron(Form1& form, DotItem from, float vertical, float horizontal, float pull = kNoPull) {
     form.ElectronCount = 1;
     form.Shape1(1) = from;
-    form.random().preset({vertical, kNoPull, horizontal});
+    form.random().preset({vertical, pull, horizontal});
     form.I = 1;
     form.MoveElectron();
     return form.Shape1(1);
 }
 
-DotItem moveHole(Form1& form, DotItem from, float vertical, float horizontal) {
+DotItem moveHole(Form1& form, DotItem from, float vertical, float horizontal, float pull = kNoPull) {
     form.HoleCount = 1;
     form.Shape2(1) = from;
-    form.random().preset({vertical, kNoPull, horizontal});
+    form.random().preset({vertical, pull, horizontal});
     form.I = 1;
     form.MoveHole();
     return form.Shape2(1);
@@ -75,8 +76,10 @@ INSTANTIATE_TEST_SUITE_P(ConfinementAndPushes, ElectronMove,
                              MoveCase{{3000, 1815}, kForward, kStay, {3000, 1815}},
                              MoveCase{{6000, 1095}, kForward, kStay, {6000, 1095}},
                              MoveCase{{3000, 30}, kBack, kStay, {3000, 0}},
-                             // On the sloped edge, and pushed once toward the n side for sitting low.
+                             // On the sloped edge, and pushed once toward the n side for sitting
+                             // lower than 200 twips above the p-side edge; at 200 it is not.
                              MoveCase{{4620, 1455}, kForward, kStay, {4560, 1455}},
+                             MoveCase{{4620, 1000}, kStay, kStay, {4620, 1000}},
                              // The region edges belong to the sides: no push at either.
                              MoveCase{{4080, 1815}, kStay, kStay, {4080, 1815}},
                              MoveCase{{5160, 1095}, kStay, kStay, {5160, 1095}},
@@ -119,6 +122,8 @@ TEST(ElectronMove, BothBarrierPushesCanActInOneMove) {
     Form1 form = startedForm("0.2", "0.8");
     ASSERT_EQ(form.EcYp, 2640);
     EXPECT_FLOAT_EQ(moveElectron(form, {5100, 2480}, kStay, kForward).Left, 5040);
+    // Stepping back, it is left of where the edge meets its height: one push.
+    EXPECT_FLOAT_EQ(moveElectron(form, {5100, 2480}, kStay, kBack).Left, 4980);
 }
 
 TEST(CarrierMove, FlatBandsSkipTheSecondPush) {
@@ -131,19 +136,20 @@ TEST(CarrierMove, FlatBandsSkipTheSecondPush) {
 }
 
 TEST(CarrierMove, PullsTowardTheBandEdgeOnlyFarFromTheFermiLevel) {
+    // The Fermi level is at y 2160 on both sides at bias 0. With the strongest
+    // pull an electron 867 twips above it and a hole 759 below it move 60
+    // twips toward their edge; one twip nearer, neither does.
     Form1 form = startedForm();
-    // The Fermi level is at y 2160 on the n side; 900 twips above it the
-    // strongest pull (r near 1) acts, 840 above it none can.
-    const auto pulled = [&form](float top) {
-        form.ElectronCount = 1;
-        form.Shape1(1) = {3000, top};
-        form.random().preset({kStay, 0.9999F, kStay});
-        form.I = 1;
-        form.MoveElectron();
-        return form.Shape1(1).Top - top;
+    const auto electronTop = [&form](DotItem from) {
+        return moveElectron(form, from, kStay, kStay, kLastDraw).Top;
     };
-    EXPECT_FLOAT_EQ(pulled(1260), 60);
-    EXPECT_FLOAT_EQ(pulled(1320), 0);
+    const auto holeTop = [&form](DotItem from) { return moveHole(form, from, kStay, kStay, kLastDraw).Top; };
+    EXPECT_EQ(electronTop({3000, 1293}), 1353);
+    EXPECT_EQ(electronTop({3000, 1294}), 1294);
+    EXPECT_EQ(holeTop({6000, 2919}), 2859);
+    EXPECT_EQ(holeTop({6000, 2918}), 2918);
+    // The pull comes before the confinement: a dot on its edge stays there.
+    EXPECT_EQ(electronTop({6000, 1095}), 1095);
 }
 
 struct DriftCase {
@@ -174,7 +180,7 @@ TEST_P(Drift, StepsAwayFromTheMoreCrowdedNeighbourExceptAtTheEnds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Bins, Drift,
-                         ::testing::Values(DriftCase{3200, 3, 1, 3260}, DriftCase{3200, 1, 3, 3140},
+                         ::testing::Values(DriftCase{1800, 3, 1, 1860}, DriftCase{3200, 1, 3, 3140},
                                            DriftCase{3200, 2, 2, 3200},
                                            // Bins 0, 19 and 20 never drift.
                                            DriftCase{1500, 0, 5, 1500}, DriftCase{7850, 5, 0, 7850},

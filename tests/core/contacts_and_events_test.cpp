@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "model/form1.h"
 
@@ -85,13 +86,17 @@ TEST(Contacts, NewCarriersStartNearTheirContactOnTheirBandEdge) {
         form.HoleContact();
         return std::pair{form.Shape1(11), form.Shape2(11)};
     };
-    const auto [nearest, nearestHole] = inject(0, 0);
-    EXPECT_EQ(nearest, (DotItem{1400, 1815}));
-    EXPECT_EQ(nearestHole, (DotItem{8160, 2400}));
-    const auto [farthest, farthestHole] = inject(kLastDraw, kLastDraw);
-    // Rounded once to singles: 1899.99997 and 1015.0000477 as computed.
-    EXPECT_EQ(farthest, (DotItem{1900, 1015.00006F}));
-    EXPECT_EQ(farthestHole, (DotItem{7660, 3200}));
+    // The first draw places the carrier along the crystal, the second above
+    // or below its edge; each value is rounded once, to a single, when
+    // written: 1815 - 799.99995 is 1015.0000477, and 1815 - 404.799986 (for
+    // a draw of 0.506) is 1410.2000141.
+    const auto [upElectron, downHole] = inject(0, kLastDraw);
+    EXPECT_EQ(upElectron, (DotItem{1400, 1015.00006F}));
+    EXPECT_EQ(downHole, (DotItem{8160, 3200}));
+    const auto [farElectron, farHole] = inject(kLastDraw, 0);
+    EXPECT_EQ(farElectron, (DotItem{1900, 1815}));
+    EXPECT_EQ(farHole, (DotItem{7660, 2400}));
+    EXPECT_EQ(inject(0, 0.506F).first.Top, 1410.20007F);
 }
 
 TEST(Chart, PlotsTheCountAndClearsAfterTheLastPointOfASweep) {
@@ -102,7 +107,10 @@ TEST(Chart, PlotsTheCountAndClearsAfterTheLastPointOfASweep) {
     form.PlotChartPoint();
     EXPECT_EQ(form.Picture1.points, (std::vector<ChartPoint>{{0, 1380, 0}, {2, -20, 0}}));
 
-    form.ChartX = 2660;
+    form.ChartX = 2658;
+    form.PlotChartPoint();
+    EXPECT_EQ(form.ChartX, 2660);
+    EXPECT_EQ(form.Picture1.points.size(), 3U);
     form.PlotChartPoint();
     EXPECT_TRUE(form.Picture1.points.empty());
     EXPECT_EQ(form.ChartX, 0);
@@ -150,6 +158,7 @@ TEST_P(GeneratePairAt, PlacesBothDotsAndTheMarkerOnTheBandEdges) {
     form.random().preset({0, c.draw});
     form.GeneratePair();
 
+    EXPECT_EQ(form.random().draws(), 200U + 2U);  // after the seeding draws
     EXPECT_EQ(form.X, c.x);
     EXPECT_EQ(form.Shape1(82), c.electron);
     EXPECT_EQ(form.Shape2(80), c.hole);
@@ -242,12 +251,36 @@ TEST(RecombinePair, LastCarrierIsParkedAndTheMarkerShowsTheLatestPair) {
 }
 
 TEST(RecombinePair, MarkerFollowsTheSlopedEdgesInsideTheRegion) {
-    Form1 form = pairedForm(1);
-    form.Shape1(3).Left = 4620;
-    form.Shape2(3).Left = 4620;
-    form.random().preset({slot(3), slot(3)});
-    form.RecombinePair();
-    EXPECT_EQ(form.Line19, (LineItem{4620, 1560, 4620, 2760, true}));
+    for (const auto& [x, top, bottom] : {std::tuple{4620.0F, 1560.0F, 2760.0F},
+                                         // The valence edge stays a double until each end is
+                                         // rounded: 3119.3333 - 1200 and 3119.3333.
+                                         std::tuple{4081.0F, 1919.33337F, 3119.33325F}}) {
+        Form1 form = pairedForm(1);
+        form.Shape1(3).Left = x;
+        form.Shape2(3).Left = x;
+        form.random().preset({slot(3), slot(3)});
+        form.RecombinePair();
+        EXPECT_EQ(form.Line19, (LineItem{x, top, x, bottom, true}));
+    }
+}
+
+TEST(Step, MovesThenContactsThenGeneratesBeforeRecombining) {
+    // One electron and one hole, both below their quota of 2, at 3000 K: each
+    // moves (3 draws) and its contact injects (2 draws); a pair is generated
+    // (2 draws); then 3 electrons against the quota give 12 recombination
+    // trials (2 draws each).
+    Form1 form = startedForm();
+    form.ElectronCount = 1;
+    form.HoleCount = 1;
+    form.Shape1(1) = {2000, 1815};
+    form.Shape2(1) = {7000, 2400};
+    form.ElectronQuota = 2;
+    form.HoleQuota = 2;
+    form.Temperature = 3000;
+    const auto before = form.random().draws();
+    form.Timer1_Timer();
+    EXPECT_EQ(form.random().draws() - before, 3U + 2U + 3U + 2U + 2U + 12U * 2U);
+    EXPECT_EQ(form.Picture1.points.size(), 1U);
 }
 
 }  // namespace
