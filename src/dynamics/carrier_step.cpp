@@ -15,7 +15,7 @@ float shifted(float left, int direction, Int16 temperature) {
 
 float pullStrength(float r, float top, Int16 fermiY) {
     const double distance = (fermiY - static_cast<double>(top)) / 500.0;
-    return toSingle(static_cast<double>(r) * checkedResult(distance * distance));
+    return toSingle(static_cast<double>(r) * (distance * distance));
 }
 
 float binOf(float left, Int16 spanStart, Int16 spanEnd) {

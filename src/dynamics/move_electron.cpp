@@ -15,7 +15,7 @@ void confineAboveConductionEdge(DotItem& dot, float x, const SimulationState& s)
         dot.Top = sub16(s.EcYn, s.DotSize);
     }
     if (inDepletion(x, s)) {
-        const double edge = acrossDepletion(x, s, sub16(s.EcYn, s.DotSize), sub16(s.EcYp, s.EcYn));
+        const double edge = electronRestInDepletion(x, s);
         if (dot.Top > edge) {
             dot.Top = toSingle(edge);
         }
@@ -42,7 +42,7 @@ void pushBackToNSide(DotItem& dot, const SimulationState& s) {
     }
     const double xe =
         (s.EcYn - static_cast<double>(dot.Top) - s.DotSize) * divide(s.JunctionWidth, drop) + s.JunctionLeft;
-    if (toSingle(checkedResult(xe)) < dot.Left) {
+    if (toSingle(xe) < dot.Left) {
         dot.Left = shifted(dot.Left, -1, s.Temperature);
     }
 }

@@ -15,7 +15,7 @@ void confineBelowValenceEdge(DotItem& dot, float x, const SimulationState& s) {
         dot.Top = s.EvYn;
     }
     if (inDepletion(x, s)) {
-        const double edge = acrossDepletion(x, s, s.EvYn, sub16(s.EvYp, s.EvYn));
+        const double edge = valenceEdgeInDepletion(x, s);
         if (dot.Top < edge) {
             dot.Top = toSingle(edge);
         }
@@ -41,7 +41,7 @@ void pushBackToPSide(DotItem& dot, const SimulationState& s) {
     }
     const float belowEdge = static_cast<float>(s.EvYn) - dot.Top;
     const double xh = divide(s.JunctionWidth, drop) * belowEdge + s.JunctionLeft;
-    if (toSingle(checkedResult(xh)) > dot.Left) {
+    if (toSingle(xh) > dot.Left) {
         dot.Left = shifted(dot.Left, +1, s.Temperature);
     }
 }

@@ -41,8 +41,8 @@ void Form1::GeneratePair() {
         CrossCount = add16(CrossCount, 1);
     }
     if (inDepletion(X, *this)) {
-        electron.Top = toSingle(acrossDepletion(X, *this, sub16(EcYn, DotSize), sub16(EcYp, EcYn)));
-        hole.Top = toSingle(acrossDepletion(X, *this, EvYn, sub16(EvYp, EvYn)));
+        electron.Top = toSingle(electronRestInDepletion(X, *this));
+        hole.Top = toSingle(valenceEdgeInDepletion(X, *this));
     }
     SpanGap(Line18);
 

@@ -15,7 +15,7 @@ void Form1::SpanGap(LineItem& marker) const {
         marker.Y2 = EvYp;
     }
     if (inDepletion(X, *this)) {
-        const double valenceEdge = acrossDepletion(X, *this, EvYn, sub16(EvYp, EvYn));
+        const double valenceEdge = valenceEdgeInDepletion(X, *this);
         marker.Y1 = toSingle(valenceEdge - GapHeight);
         marker.Y2 = toSingle(valenceEdge);
     }

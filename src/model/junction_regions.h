@@ -29,4 +29,16 @@ inline double acrossDepletion(float x, const SimulationState& s, int nSideLevel,
     return checkedResult(intoRegion * divide(rise, s.JunctionWidth) + nSideLevel);
 }
 
+// The valence edge inside the depletion region: where a hole hangs, and the
+// lower end of an event marker.
+inline double valenceEdgeInDepletion(float x, const SimulationState& s) {
+    return acrossDepletion(x, s, s.EvYn, sub16(s.EvYp, s.EvYn));
+}
+
+// The Top of an electron resting on the conduction edge inside the depletion
+// region: the sloped edge less the dot's size.
+inline double electronRestInDepletion(float x, const SimulationState& s) {
+    return acrossDepletion(x, s, sub16(s.EcYn, s.DotSize), sub16(s.EcYp, s.EcYn));
+}
+
 }  // namespace kestrel

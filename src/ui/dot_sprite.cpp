@@ -11,8 +11,7 @@ namespace kestrel::ui {
 void DotSprite::drawCircle(QPainter& painter, const QRect& box) const {
     painter.setPen(QPen(Qt::black, kLineWidth));
     painter.setBrush(fill_);
-    // Stroked with a 1-pixel pen, this rectangle covers exactly box's pixels.
-    painter.drawEllipse(box.adjusted(0, 0, -1, -1));
+    painter.drawEllipse(strokeRect(box));
 }
 
 void DotSprite::paint(QPainter& painter, const QRect& box) {

@@ -10,11 +10,6 @@
 namespace kestrel::ui {
 namespace {
 
-// A rectangle covering exactly box's pixels when stroked with a 1-pixel pen.
-QRect strokeRect(const QRect& box) {
-    return box.adjusted(0, 0, -1, -1);
-}
-
 void paintLabels(QPainter& painter, const QFont& letterFont) {
     const QFont defaultFont = painter.font();
     for (const LabelLayout& label : kLabels) {

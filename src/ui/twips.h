@@ -22,6 +22,12 @@ inline QPoint toPixels(double x, double y) {
     return {toPixels(x), toPixels(y)};
 }
 
+// The rectangle to stroke with a 1-pixel pen so that the outline covers
+// exactly box's pixels.
+inline QRect strokeRect(const QRect& box) {
+    return box.adjusted(0, 0, -1, -1);
+}
+
 struct TwipsRect {
     int left;
     int top;
