@@ -3,6 +3,7 @@
 #include <sstream>
 #include <string>
 
+#include "carrier_invariants.h"
 #include "replay_engine.h"
 
 // Long runs of the animation through the replay engine, with the readout and
@@ -24,37 +25,6 @@ struct RunCase {
 void PrintTo(const RunCase& c, std::ostream* os) {
     *os << "bias " << c.bias << " V, " << c.temperature << " K, Fermi levels " << c.fermiN << " and "
         << c.fermiP;
-}
-
-// Returns the first broken rule, or an empty string. New holes may start
-// below y 4500 when the p-side valence edge lies within 800 twips of it,
-// which only Fermi levels other than the window's allow.
-std::string brokenInvariant(Form1& form) {
-    const bool holeLimitHolds = form.EvYp + 800 <= 4500;
-    const auto checkKind = [&form, holeLimitHolds](const char* kind, Int16 count, const DotArray& dots,
-                                                   DotItem design, bool electrons) -> std::string {
-        if (count < 0 || count > kMostCarriers) {
-            return std::string(kind) + " count " + std::to_string(count);
-        }
-        if (!(dots(0) == design)) {
-            return std::string(kind) + " slot 0 moved";
-        }
-        for (int n = 1; n <= kMostCarriers; ++n) {
-            const DotItem& dot = dots(n);
-            if (n > count && dot.Top != kParkedTop) {
-                return std::string(kind) + " slot " + std::to_string(n) + " above the count is not parked";
-            }
-            if (n <= count && (dot.Left < form.XMin || dot.Left > form.XMax)) {
-                return std::string(kind) + " slot " + std::to_string(n) + " off the crystal";
-            }
-            if (n <= count && (electrons ? dot.Top < 0 : holeLimitHolds && dot.Top > 4500)) {
-                return std::string(kind) + " slot " + std::to_string(n) + " outside the window's limit";
-            }
-        }
-        return {};
-    };
-    std::string broken = checkKind("electron", form.ElectronCount, form.Shape1, kElectronDesignPlace, true);
-    return broken.empty() ? checkKind("hole", form.HoleCount, form.Shape2, kHoleDesignPlace, false) : broken;
 }
 
 class LongRun : public ::testing::TestWithParam<RunCase> {};
