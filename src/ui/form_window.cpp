@@ -97,8 +97,9 @@ void FormWindow::createTimers() {
         timer->setObjectName(event.name);
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval((form_.*event.timer).Interval);
-        connect(timer, &QTimer::timeout, this,
-                [this, &event] { runEvent([this, &event] { tick(form_, event); }); });
+        connect(timer, &QTimer::timeout, this, [this, &event] {
+            timed(event.name, [this, &event] { runEvent([this, &event] { tick(form_, event); }); });
+        });
         timers_[i] = timer;
     }
 }
@@ -177,7 +178,30 @@ void FormWindow::endProgram(int status) {
     QCoreApplication::exit(status);
 }
 
+void FormWindow::timed(const char* what, const std::function<void()>& work) {
+    if (frameLog_) {
+        frameLog_->time(what, work);
+    } else {
+        work();
+    }
+}
+
+// A repaint request paints every changed widget of the window and puts the
+// result on the screen: that is the paint half of a frame.
+bool FormWindow::event(QEvent* event) {
+    if (event->type() != QEvent::UpdateRequest || !frameLog_) {
+        return QWidget::event(event);
+    }
+    bool handled = false;
+    frameLog_->time("paint", [this, event, &handled] { handled = QWidget::event(event); });
+    return handled;
+}
+
 void FormWindow::paintEvent(QPaintEvent* event) {
+    if (frameLog_ && frameLog_->isFirstPaint()) {
+        // Runs once this repaint has been put on the screen.
+        QTimer::singleShot(0, this, [this] { frameLog_->firstPaintShown(); });
+    }
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     paintForm(painter, form_, letterFont_, dotSprites_, event->region());

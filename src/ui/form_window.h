@@ -4,9 +4,11 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "model/form1.h"
 #include "ui/dot_sprite.h"
+#include "ui/frame_log.h"
 #include "ui/painted_items.h"
 
 class QLineEdit;
@@ -40,6 +42,7 @@ public:
     static void showMessageBox(QWidget* parent, const QString& text, bool fatal);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -50,6 +53,8 @@ private:
 
     // Runs one window event on the form, then shows what it changed.
     void runEvent(const std::function<void()>& procedure);
+    // Runs work, timed in the frame log when there is one.
+    void timed(const char* what, const std::function<void()>& work);
     void mirrorForm();
     void stopTimers();
     void endProgram(int status);
@@ -64,6 +69,7 @@ private:
     ChartView* picture_ = nullptr;
     PaintedItems painted_;
     DotSprites dotSprites_;
+    std::unique_ptr<FrameLog> frameLog_ = FrameLog::fromEnvironment();
 };
 
 }  // namespace kestrel::ui
