@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "model/form1.h"
+#include "ui/form_layout.h"
 #include "ui/form_painter.h"
 
 namespace kestrel::ui {
@@ -23,11 +24,16 @@ void addLine(QRect& changed, LineItem& painted, const LineItem& now) {
     painted = now;
 }
 
+// Only the part of a dot's place inside the window counts: a parked dot
+// lies below the window's bottom, and taking its place in would stretch the
+// area over every box and button each time a carrier is parked or
+// placed.
 void addDots(QRect& changed, DotArray& painted, const DotArray& now, int dotSize) {
+    const QRect window(QPoint(0, 0), kClientArea.pixels().size());
     for (int n = DotArray::first; n <= DotArray::last; ++n) {
         if (painted(n) != now(n)) {
-            changed |= dotArea(painted(n), dotSize);
-            changed |= dotArea(now(n), dotSize);
+            changed |= dotArea(painted(n), dotSize) & window;
+            changed |= dotArea(now(n), dotSize) & window;
             painted(n) = now(n);
         }
     }

@@ -15,6 +15,7 @@
 #include "form_dump.h"
 #include "ui/chart_view.h"
 #include "ui/letter_font.h"
+#include "ui/painted_items.h"
 
 namespace kestrel::ui {
 namespace {
@@ -158,6 +159,22 @@ TEST_F(FormWindowTest, EachStepRedrawsTheDotsWhereTheFormMovedThem) {
     for (int i = 1; i <= form.ElectronCount; ++i) {
         const DotItem& electron = form.Shape1(i);
         EXPECT_TRUE(isBlack(image, px(electron.Left) + 3, px(electron.Top) + 3)) << "electron " << i;
+    }
+}
+
+// Carriers parked or placed at a contact must not stretch a step's repaint
+// over the boxes and buttons below the diagram.
+TEST(PaintedItems, AStepRepaintsOnlyInsideTheWindow) {
+    Form1 form;
+    form.Form_Load();
+    form.Command1_Click();
+    PaintedItems painted;
+    painted.takeChanges(form);
+    const QRect window(0, 0, 605, 453);
+    for (int tick = 1; tick <= 200; ++tick) {
+        form.Timer1_Timer();
+        const QRect changed = painted.takeChanges(form);
+        ASSERT_TRUE(window.contains(changed)) << "tick " << tick;
     }
 }
 
