@@ -7,7 +7,7 @@ Starts `kestrel` on a private Xvfb display with the normal xcb platform and
 its frame log on (KESTREL_FRAME_LOG), then measures:
 
   - start-up: from launching the program to its first repaint on the screen
-    (median and worst of several launches);
+    (median and worst of seven launches after one that warms the file cache);
   - CPU use while idle before "Start", and while animating after it;
   - the tick rate achieved over 30 s of animation;
   - every frame's work: the events run since the previous repaint plus the
@@ -123,27 +123,33 @@ def cpu_percent(program, seconds):
 
 
 def frame_times_ms(lines, since_ns):
-    """Each repaint with the events run since the previous one, in ms."""
-    frames, pending = [], 0
+    """Each repaint that follows a tick, with the events run since the
+    previous repaint, in ms."""
+    frames, pending, ticked = [], 0, False
     for fields in lines:
         if fields[0] == "first-paint" or int(fields[1]) < since_ns:
             continue
         if fields[0] == "paint":
-            frames.append((pending + int(fields[2])) / 1e6)
-            pending = 0
+            if ticked:
+                frames.append((pending + int(fields[2])) / 1e6)
+            pending, ticked = 0, False
         else:
             pending += int(fields[2])
+            ticked = ticked or fields[0] == "Timer1"
     return frames
 
 
 def measure_program(exe, workdir):
     server, display = start_xvfb()
     try:
+        # The first launch only warms the file cache; the next ones count.
         startups = []
-        for n in range(STARTUPS):
+        for n in range(-1, STARTUPS):
             program = Program(exe, display, workdir / f"startup-{n}.log")
             try:
-                startups.append(program.wait_first_paint())
+                startup = program.wait_first_paint()
+                if n >= 0:
+                    startups.append(startup)
             finally:
                 program.stop()
 
@@ -173,7 +179,7 @@ def measure_program(exe, workdir):
     rate = ticks / ((window_end_ns - window_start_ns) / 1e9)
     frames = frame_times_ms(lines, window_start_ns - SETTLE_SECONDS * 10**9)
     worst_frame = max(frames)
-    slow = sum(1 for f in frames if f > 2)
+    print("slowest frames (ms):", ", ".join(f"{f:.2f}" for f in sorted(frames)[-5:]))
     return [
         Measure("first_paint_median_ms", "Start-up to first paint, median of 7", statistics.median(startups),
                 "ms", "≤ 100", statistics.median(startups) <= 100),
@@ -188,7 +194,8 @@ def measure_program(exe, workdir):
         Measure("frame_worst_ms", f"Worst frame, tick + paint ({len(frames)} frames)", worst_frame, "ms", "≤ 2",
                 worst_frame <= 2),
         Measure("frame_p99_ms", "Frame tick + paint, 99th percentile",
-                statistics.quantiles(frames, n=100)[98], "ms", "≤ 2", slow == 0),
+                statistics.quantiles(frames, n=100)[98], "ms", "≤ 2",
+                statistics.quantiles(frames, n=100)[98] <= 2),
         Measure("resident_mib", f"Resident memory after {MEMORY_AFTER_SECONDS} s", resident, "MiB", "≤ 40",
                 resident <= 40),
         Measure("close_status", "Exit status after \"Close\"", status, "", "0", status == 0),
@@ -251,7 +258,8 @@ def main():
     print(f"Machine: {machine}\n")
     print("| Measure | Value | Target |\n|---|---|---|")
     for m in measures:
-        value = f"{m.value:.2f} {m.unit}".strip()
+        number = f"{m.value:.0f}" if m.unit == "" else f"{m.value:.2f}"
+        value = f"{number} {m.unit}".strip()
         print(f"| {m.label} | {value} | {m.target or '—'} {'' if m.within else '**missed**'} |")
     print(f"\nWritten to {out}")
     return 0 if all(m.within for m in measures) else 1
