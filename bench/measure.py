@@ -33,10 +33,9 @@ import tempfile
 import time
 from pathlib import Path
 
-TWIPS_PER_PIXEL = 15
-# Button centres in the window, from their design boxes in twips.
-START_BUTTON = ((5280 + 1215 / 2) / TWIPS_PER_PIXEL, (4440 + 495 / 2) / TWIPS_PER_PIXEL)
-CLOSE_BUTTON = ((5280 + 1215 / 2) / TWIPS_PER_PIXEL, (5160 + 495 / 2) / TWIPS_PER_PIXEL)
+# The window's places, Xvfb and clicks, as the real-display test uses them.
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "display"))
+from x_session import CLOSE_BUTTON, START_BUTTON, click, start_xvfb, started, stop, window_geometry  # noqa: E402
 
 STARTUPS = 7
 IDLE_SECONDS = 20
@@ -50,19 +49,6 @@ class Measure:
     def __init__(self, key, label, value, unit, target, within):
         self.key, self.label, self.value, self.unit = key, label, value, unit
         self.target, self.within = target, within
-
-
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-        pass_fds=[write_end], stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        display = pipe.readline().strip()
-    if not display:
-        raise SystemExit("measure: Xvfb did not start")
-    return server, ":" + display
 
 
 class Program:
@@ -99,16 +85,8 @@ class Program:
         status = Path(f"/proc/{self.process.pid}/status").read_text()
         return int(re.search(rf"^{field}:\s+(\d+) kB", status, re.M).group(1))
 
-    def xdotool(self, *args):
-        return subprocess.run(["xdotool", *args], env=self.env, check=True, capture_output=True,
-                              text=True, timeout=10).stdout
-
-    def click(self, point):
-        window = self.xdotool("search", "--sync", "--onlyvisible", "--class", "KestrelSim").split()[0]
-        geometry = self.xdotool("getwindowgeometry", "--shell", window)
-        x = int(re.search(r"X=(\d+)", geometry).group(1)) + round(point[0])
-        y = int(re.search(r"Y=(\d+)", geometry).group(1)) + round(point[1])
-        self.xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
+    def click(self, box, what):
+        click(self.env, window_geometry(self.env, timeout=10), box, what)
 
     def stop(self):
         if self.process.poll() is None:
@@ -140,7 +118,7 @@ def frame_times_ms(lines, since_ns):
 
 
 def measure_program(exe, workdir):
-    server, display = start_xvfb()
+    display = start_xvfb(workdir / "xvfb-output.txt")
     try:
         # The first launch only warms the file cache; the next ones count.
         startups = []
@@ -158,22 +136,22 @@ def measure_program(exe, workdir):
             program.wait_first_paint()
             time.sleep(2)
             idle = cpu_percent(program, IDLE_SECONDS)
-            program.click(START_BUTTON)
-            started = time.monotonic()
+            program.click(START_BUTTON, '"Start"')
+            clicked = time.monotonic()
             time.sleep(SETTLE_SECONDS)
             window_start_ns = time.monotonic_ns()
             animating = cpu_percent(program, RATE_SECONDS)
             window_end_ns = time.monotonic_ns()
-            time.sleep(max(0.0, MEMORY_AFTER_SECONDS - (time.monotonic() - started)))
+            time.sleep(max(0.0, MEMORY_AFTER_SECONDS - (time.monotonic() - clicked)))
             resident = program.memory_kib("VmRSS") / 1024
             lines = program.log_lines()
-            program.click(CLOSE_BUTTON)
+            program.click(CLOSE_BUTTON, '"Close"')
             status = program.process.wait(timeout=10)
         finally:
             program.stop()
     finally:
-        server.terminate()
-        server.wait()
+        for process in started:
+            stop(process)
 
     ticks = sum(1 for f in lines if f[0] == "Timer1" and window_start_ns <= int(f[1]) < window_end_ns)
     rate = ticks / ((window_end_ns - window_start_ns) / 1e9)

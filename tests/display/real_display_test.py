@@ -23,10 +23,8 @@ included. scripts/setup installs the tools: Xvfb, xdotool, ImageMagick.
 import json
 import math
 import os
-import select
 import shutil
 import signal
-import struct
 import subprocess
 import sys
 import tempfile
@@ -34,12 +32,10 @@ import time
 from collections import Counter
 from pathlib import Path
 
-# The places the test needs, in twips (left, top, width, height), as
-# src/ui/form_layout.h lays out the window; 15 twips make a pixel.
-CLIENT_SIZE = (9075, 6795)  # kClientArea
-BIAS_BOX = (2280, 6000, 495, 270)  # Text4, beside "Bias (V)"
-START_BUTTON = (5280, 4440, 1215, 495)  # Command1
-CLOSE_BUTTON = (5280, 5160, 1215, 495)  # Command2
+from x_session import (BIAS_BOX, CLIENT_SIZE, CLOSE_BUTTON, START_BUTTON, Failure, click, ended, px, run, start,
+                       start_xvfb, started, stop, window_geometry)
+
+# More places the test needs, in twips, as src/ui/form_layout.h lays out the window.
 DIAGRAM_BOTTOM = 4200  # the band diagram lies above the first control (Label3, Text2, Text3)
 LETTERS = (915, 1635, 585, 1785)  # the band labels Label2(0..5), and 3 pixels around them
 
@@ -55,73 +51,7 @@ MARKERS = ("Line18", "Line19")  # red and blue, painted over the dots
 BLACK, WHITE, GREY, COLOUR = "#", "o", ".", "+"  # pixel classes
 NAMES = {BLACK: "black", WHITE: "white", GREY: "grey", COLOUR: "coloured"}
 
-started: list[subprocess.Popen] = []
 report: list[str] = []
-
-
-class Failure(Exception):
-    """The test failed; the message says what went wrong."""
-
-
-def px(twips: float) -> int:
-    """ui::toPixels of a value the program holds as a single: lround(twips / 15)."""
-    return math.floor(struct.unpack("f", struct.pack("f", twips))[0] / 15 + 0.5)
-
-
-def run(args, env, what: str, timeout=20) -> bytes:
-    try:
-        done = subprocess.run([str(a) for a in args], env=env, capture_output=True, timeout=timeout)
-    except subprocess.TimeoutExpired:
-        raise Failure(f"{what} did not finish within {timeout} s") from None
-    if done.returncode != 0:
-        raise Failure(f"{what} failed with status {done.returncode}: {done.stderr.decode(errors='replace')}")
-    return done.stdout
-
-
-def start(args, env, log: Path, **options) -> subprocess.Popen:
-    """Starts a process as the leader of a new session, so that stop() also ends what it starts."""
-    with open(log, "wb") as out:
-        try:
-            process = subprocess.Popen([str(a) for a in args], env=env, stdin=subprocess.DEVNULL, stdout=out,
-                                       stderr=subprocess.STDOUT, start_new_session=True, **options)
-        except OSError as error:
-            raise Failure(f"cannot start {args[0]}: {error}") from None
-    started.append(process)
-    return process
-
-
-def stop(process: subprocess.Popen) -> None:
-    for sig in (signal.SIGTERM, signal.SIGKILL):
-        if process.poll() is not None:
-            return
-        try:
-            os.killpg(process.pid, sig)
-            process.wait(timeout=5)
-        except (ProcessLookupError, subprocess.TimeoutExpired):
-            pass
-
-
-def ended(status: int) -> str:
-    return f"signal {signal.Signals(-status).name}" if status < 0 else f"status {status}"
-
-
-def start_xvfb(artifacts: Path) -> str:
-    """Our own X server; it writes its display number to a pipe once it takes clients."""
-    read_end, write_end = os.pipe()
-    try:
-        start(["Xvfb", "-displayfd", write_end, "-screen", "0", "1024x768x24", "-dpi", "96", "-nolisten", "tcp",
-               "-noreset"], None, artifacts / "xvfb-output.txt", pass_fds=(write_end,))
-    finally:
-        os.close(write_end)
-    number = b""
-    with os.fdopen(read_end, "rb", buffering=0) as pipe:
-        while not number.endswith(b"\n"):
-            if not select.select([pipe], [], [], 20)[0]:
-                raise Failure("Xvfb reported no display within 20 s (see xvfb-output.txt)")
-            if not (chunk := pipe.read(64)):
-                raise Failure("Xvfb ended before it reported a display (see xvfb-output.txt)")
-            number += chunk
-    return ":" + number.decode().strip()
 
 
 class Shot:
@@ -271,7 +201,7 @@ def geometry_problems(dump: dict, width: int) -> list[str]:
 
 def drive(kestrel: Path, artifacts: Path, scratch: Path) -> tuple[tuple, list[Shot], list[str]]:
     """What a user does: bias, Start, watch, Close. The window, the screenshots and what went wrong."""
-    display = start_xvfb(artifacts)
+    display = start_xvfb(artifacts / "xvfb-output.txt")
     env = {k: v for k, v in os.environ.items() if k not in SCALING + ("XAUTHORITY",)}
     env.update(DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=str(scratch))
     program = start([kestrel], env, artifacts / "kestrel-output.txt", cwd=scratch)
@@ -286,15 +216,12 @@ def drive(kestrel: Path, artifacts: Path, scratch: Path) -> tuple[tuple, list[Sh
     for _ in range(15):  # 30 s for the window to show
         alive("before its window showed")
         try:
-            shell = run(["xdotool", "search", "--sync", "--onlyvisible", "--class", "KestrelSim",
-                         "getwindowgeometry", "--shell"], env, "the search for kestrel's window", timeout=2)
+            window = window_geometry(env, timeout=2)
             break
         except Failure:
             pass
     else:
         raise Failure("kestrel showed no window within 30 s")
-    geometry = dict(line.split("=") for line in shell.decode().split())
-    window = tuple(int(geometry[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
     report.append(f"display {display}, window at ({window[0]}, {window[1]}), {window[2]}x{window[3]} pixels")
     if window[2:] != tuple(px(v) for v in CLIENT_SIZE):
         raise Failure(f"the window is {window[2]}x{window[3]} pixels, expected "
@@ -306,18 +233,13 @@ def drive(kestrel: Path, artifacts: Path, scratch: Path) -> tuple[tuple, list[Sh
             raise Failure("the window showed no band diagram within 20 s")
         time.sleep(0.2)
 
-    def click(box, what: str) -> None:
-        x, y = px(box[0] + box[2] / 2), px(box[1] + box[3] / 2)
-        run(["xdotool", "mousemove", window[0] + x, window[1] + y, "sleep", "0.1", "click", "1"], env,
-            f"the click on {what}")
-
-    click(BIAS_BOX, "the bias box")
+    click(env, window, BIAS_BOX, "the bias box")
     run(["xdotool", "key", "--clearmodifiers", "ctrl+a"], env, "selecting the bias box's text")
     run(["xdotool", "type", "--delay", "60", BIAS], env, "typing the bias")
     time.sleep(0.3)
     alive("while the bias was typed")
     clicked = time.monotonic()  # the press comes later, Timer1's first tick 50 ms after it
-    click(START_BUTTON, '"Start"')
+    click(env, window, START_BUTTON, '"Start"')
     shots = []
     for number, at in enumerate(SHOT_TIMES, 1):
         time.sleep(max(0.0, clicked + at - time.monotonic()))
@@ -326,7 +248,7 @@ def drive(kestrel: Path, artifacts: Path, scratch: Path) -> tuple[tuple, list[Sh
         shots[-1].seconds = (began, time.monotonic() - clicked)
     alive("while the screenshots were taken")
 
-    click(CLOSE_BUTTON, '"Close"')
+    click(env, window, CLOSE_BUTTON, '"Close"')
     try:
         status = program.wait(timeout=CLOSE_SECONDS)
     except subprocess.TimeoutExpired:
