@@ -113,7 +113,10 @@ TEST(ReplayDump, HasExactlyTheFixedKeysInTheirOrder) {
     std::string keys;
     for (auto match = std::sregex_iterator(dump.begin(), dump.end(), key); match != std::sregex_iterator();
          ++match) {
-        keys += (keys.empty() ? "" : " ") + (*match)[1].str();
+        if (!keys.empty()) {
+            keys += ' ';
+        }
+        keys += (*match)[1].str();
     }
     EXPECT_EQ(keys, expected + " Picture1 Draws");
 }

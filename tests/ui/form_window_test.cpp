@@ -252,7 +252,7 @@ TEST_F(FormWindowTest, ReadoutShowsTheNetCount) {
 
 TEST_F(FormWindowTest, TabWalksTheControlsInDesignOrderFromStart) {
     window.show();
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     ASSERT_EQ(QApplication::focusWidget(), window.button(1));
 
