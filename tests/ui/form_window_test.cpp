@@ -186,7 +186,7 @@ TEST_F(FormWindowTest, MarkersShowAtTheirEventAndGoWithTheirTimer) {
     }
     ASSERT_TRUE(form.Line18.Visible && form.Line19.Visible);
     EXPECT_TRUE(window.timer(3)->isActive() && window.timer(4)->isActive());
-    const auto colourAtMiddle = [&form](const QImage& image, const LineItem& marker) {
+    const auto colourAtMiddle = [](const QImage& image, const LineItem& marker) {
         return image.pixel(px(marker.X1), px((marker.Y1 + marker.Y2) / 2));
     };
     const QImage shown = render();
