@@ -3,10 +3,12 @@
 
 usage: check_install.py BUILD_DIR APP_ID VERSION
 
-Checks that the program, the desktop entry, the metainfo and the icons land
-where the freedesktop conventions put them; that desktop-file-validate and
-appstreamcli accept the entry and the metainfo; that every icon image has
-its size and colour depth; and that the names and version agree.
+Checks that the programs, the desktop entry, the metainfo, the icons, the
+manual pages and the package documents land where the freedesktop and Debian
+conventions put them; that desktop-file-validate and appstreamcli accept the
+entry and the metainfo; that every icon image has its size and colour depth;
+that the compressed files carry no name or time stamp; and that the names and
+version agree.
 """
 
 import configparser
@@ -50,6 +52,12 @@ def ico_images(path):
     return images
 
 
+def gzip_stamp(path):
+    """The header's flags and modification time: both 0 for a reproducible file."""
+    flags, mtime = struct.unpack("<BI", path.read_bytes()[3:8])
+    return flags, mtime
+
+
 def run(command):
     result = subprocess.run(command, capture_output=True, text=True)
     check(result.returncode == 0, f"{' '.join(map(str, command))} failed:\n{result.stdout}{result.stderr}")
@@ -67,7 +75,11 @@ def main():
         metainfo = share / "metainfo" / f"{app_id}.metainfo.xml"
         icons = [share / "icons/hicolor" / f"{n}x{n}" / "apps" / f"{app_id}.png" for n in PNG_SIZES]
         svg = share / "icons/hicolor/scalable/apps" / f"{app_id}.svg"
-        for path in [prefix / "bin/kestrel", desktop, metainfo, svg, *icons]:
+        compressed = [share / "man/man1/kestrel.1.gz", share / "man/man1/kestrel-replay.1.gz",
+                      share / "doc/kestrel/changelog.gz"]
+        installed = [prefix / "bin/kestrel", prefix / "bin/kestrel-replay", desktop, metainfo, svg, *icons,
+                     *compressed, share / "doc/kestrel/copyright"]
+        for path in installed:
             check(path.is_file(), f"not installed: {path.relative_to(prefix)}")
         if failures:
             return
@@ -92,6 +104,8 @@ def main():
         for size, path in zip(PNG_SIZES, icons):
             check(png_header(path) == (size, size, 8, 6), f"{path.name} at {size}: {png_header(path)}")
         check(ET.parse(svg).getroot().get("viewBox") is not None, "the scalable icon has no viewBox")
+        for path in compressed:
+            check(gzip_stamp(path) == (0, 0), f"{path.name}: gzip header has a name or time stamp")
 
     check(ico_images(source / "packaging/icons/kestrel.ico") == ICO_IMAGES,
           f"kestrel.ico holds {ico_images(source / 'packaging/icons/kestrel.ico')}")
