@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "model/form1.h"
+#include "core/form/form1.h"
 
 // The cost of one 50 ms step of the simulation alone, at steady state with
 // the default inputs (bias 0, 300 K, 80 carriers of each kind).

@@ -52,9 +52,9 @@
 #include <vector>
 
 #include "carrier_invariants.h"
-#include "form_dump.h"
-#include "model/form1.h"
-#include "model/text_number.h"
+#include "core/dump/form_dump.h"
+#include "core/form/form1.h"
+#include "core/numbers/text_number.h"
 #include "replay_engine.h"
 
 namespace {

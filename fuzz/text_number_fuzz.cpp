@@ -22,7 +22,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/text_number.h"
+#include "core/numbers/text_number.h"
 #include "reference_number.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "model/form1.h"
+#include "core/form/form1.h"
 #include "ui/twips.h"
 
 namespace kestrel::ui {

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QRegion>
 
-#include "model/form1.h"
+#include "core/form/form1.h"
 #include "ui/dot_sprite.h"
 #include "ui/form_layout.h"
 

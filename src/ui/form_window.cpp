@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/form_events.h"
-#include "model/run_time_error.h"
+#include "core/form/form_events.h"
+#include "core/numbers/run_time_error.h"
 #include "ui/chart_view.h"
 #include "ui/form_layout.h"
 #include "ui/form_painter.h"

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "model/form1.h"
+#include "core/form/form1.h"
 #include "ui/dot_sprite.h"
 #include "ui/frame_log.h"
 #include "ui/painted_items.h"

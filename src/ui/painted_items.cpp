@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "model/form1.h"
+#include "core/form/form1.h"
 #include "ui/form_layout.h"
 #include "ui/form_painter.h"
 

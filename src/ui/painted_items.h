@@ -3,8 +3,8 @@
 #include <QRect>
 #include <array>
 
-#include "model/form_items.h"
-#include "model/numbers.h"
+#include "core/form/form_items.h"
+#include "core/numbers/numbers.h"
 
 namespace kestrel {
 class Form1;

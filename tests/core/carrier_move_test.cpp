@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "model/form1.h"
+#include "core/form/form1.h"
 
 // One carrier's move, rule by rule, at bias 0 and 300 K: the conduction edge
 // runs from 1920 (n side) up to 1200 (p side), the valence edge from 3120 to

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <tuple>
 
-#include "model/form1.h"
+#include "core/form/form1.h"
 
 // The contacts, the strip chart, pair generation and recombination, at bias 0
 // and 300 K (conduction edge 1920 | 1200, valence edge 3120 | 2400, depletion

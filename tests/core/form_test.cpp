@@ -5,9 +5,9 @@
 #include <string>
 #include <utility>
 
-#include "form_dump.h"
-#include "model/form1.h"
-#include "model/run_time_error.h"
+#include "core/dump/form_dump.h"
+#include "core/form/form1.h"
+#include "core/numbers/run_time_error.h"
 
 // The form's procedures: the junction set-up, the Fermi level, the bin
 // roll, seeding, the buttons with their input errors, and the timers.

@@ -1,4 +1,4 @@
-#include "model/numbers.h"
+#include "core/numbers/numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,10 @@
 #include <string>
 #include <utility>
 
-#include "model/random_source.h"
-#include "model/run_time_error.h"
-#include "model/simulation_state.h"
-#include "model/text_number.h"
+#include "core/numbers/random_source.h"
+#include "core/numbers/run_time_error.h"
+#include "core/form/simulation_state.h"
+#include "core/numbers/text_number.h"
 
 namespace kestrel {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "model/form1.h"
+#include "core/form/form1.h"
 
 namespace kestrel {
 

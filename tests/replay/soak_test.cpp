@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "carrier_invariants.h"
-#include "form_dump.h"
+#include "core/dump/form_dump.h"
 #include "replay_engine.h"
 
 // A long classroom session compressed into one run: a million animation

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <vector>
 
-#include "form_dump.h"
+#include "core/dump/form_dump.h"
 #include "ui/chart_view.h"
 #include "ui/letter_font.h"
 #include "ui/painted_items.h"

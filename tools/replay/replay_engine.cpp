@@ -5,10 +5,10 @@
 #include <ostream>
 #include <string>
 
-#include "form_dump.h"
-#include "json_writer.h"
-#include "model/form_events.h"
-#include "model/run_time_error.h"
+#include "core/dump/form_dump.h"
+#include "core/dump/json_writer.h"
+#include "core/form/form_events.h"
+#include "core/numbers/run_time_error.h"
 
 namespace kestrel {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "model/form1.h"
+#include "core/form/form1.h"
 
 namespace kestrel {
 

@@ -1,0 +1,42 @@
+#include "core/form/form1.h"
+#include "core/form/form_events.h"
+#include "core/numbers/text_number.h"
+
+// The buttons and the readout and marker timers.
+namespace kestrel {
+
+void Form1::Command1_Click() {
+    CheckSetupInputs();
+    SetupJunction();
+    SeedCarriers();
+}
+
+// Ends the program at once: every timer stops and no event runs after it.
+void Form1::Command2_Click() {
+    ended_ = true;
+    for (const auto& event : kTimerEvents) {
+        (this->*event.timer).Enabled = false;
+    }
+}
+
+void Form1::Command3_Click() {
+    CheckSetupInputs();
+    SetupJunction();
+}
+
+void Form1::Timer2_Timer() {
+    Text7.Text = formatCount(CrossCount);
+    CrossCount = 0;
+}
+
+void Form1::Timer3_Timer() {
+    Line18.Visible = false;
+    Timer3.Enabled = false;
+}
+
+void Form1::Timer4_Timer() {
+    Line19.Visible = false;
+    Timer4.Enabled = false;
+}
+
+}  // namespace kestrel

@@ -1,0 +1,71 @@
+#include "core/step/carrier_step.h"
+#include "core/form/form1.h"
+#include "core/setup/junction_regions.h"
+
+// An electron's move: it lives on or above the conduction edge, is pulled
+// down toward it, and the barrier of the depletion region pushes it back
+// toward the n side. Every rule reads the position the previous one wrote.
+namespace kestrel {
+namespace {
+
+// The lowest Top an electron may have: its dot resting on the conduction
+// edge of the region of X.
+void confineAboveConductionEdge(DotItem& dot, float x, const SimulationState& s) {
+    if (onNSide(x, s) && dot.Top > sub16(s.EcYn, s.DotSize)) {
+        dot.Top = sub16(s.EcYn, s.DotSize);
+    }
+    if (inDepletion(x, s)) {
+        const double edge = electronRestInDepletion(x, s);
+        if (dot.Top > edge) {
+            dot.Top = toSingle(edge);
+        }
+    }
+    if (onPSide(x, s) && dot.Top > sub16(s.EcYp, s.DotSize)) {
+        dot.Top = sub16(s.EcYp, s.DotSize);
+    }
+    if (dot.Top < 0) {
+        dot.Top = 0;
+    }
+}
+
+// Inside the depletion region the barrier pushes back toward the n side: once
+// when the dot sits low (within 200 twips above the p-side conduction edge),
+// and once more when it is right of where the sloped edge, lowered by the
+// dot's size, reaches its height. A flat edge never reaches it.
+void pushBackToNSide(DotItem& dot, const SimulationState& s) {
+    if (dot.Top > sub16(s.EcYp, 200)) {
+        dot.Left = shifted(dot.Left, -1, s.Temperature);
+    }
+    const Int16 drop = sub16(s.EcYn, s.EcYp);
+    if (drop == 0) {
+        return;
+    }
+    const double xe =
+        (s.EcYn - static_cast<double>(dot.Top) - s.DotSize) * divide(s.JunctionWidth, drop) + s.JunctionLeft;
+    if (toSingle(xe) < dot.Left) {
+        dot.Left = shifted(dot.Left, -1, s.Temperature);
+    }
+}
+
+}  // namespace
+
+void Form1::MoveElectron() {
+    DotItem& dot = Shape1(I);
+    X = dot.Left;
+    FermiLevelAt();
+    dot.Top = randomStep(dot.Top, random().draw(), Temperature);
+    if (pullStrength(random().draw(), dot.Top, FermiYAtX) > ElectronPullThreshold) {
+        dot.Top = toSingle(static_cast<double>(dot.Top) + kPullTwips);
+    }
+    confineAboveConductionEdge(dot, X, *this);
+    dot.Left = randomStep(dot.Left, random().draw(), Temperature);
+    if (inDepletion(X, *this)) {
+        pushBackToNSide(dot, *this);
+    }
+    DriftAndCount(dot, ElectronBinsPrev, ElectronBins, ElecXMin, ElecXMax);
+    if (dot.Left < JunctionRight) {
+        Tally = add16(Tally, 1);
+    }
+}
+
+}  // namespace kestrel
