@@ -4,7 +4,7 @@
 #include <QIcon>
 
 #include "app_identity.h"
-#include "ui/form_layout.h"
+#include "core/form/design.h"
 #include "ui/form_window.h"
 
 namespace {
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     // Qt adds the display name to every window title that does not end with
     // it; the window's caption begins with the program's display name and is
     // shown as the display name, so the caption stays exactly as designed.
-    QApplication::setApplicationDisplayName(QString::fromUtf8(kestrel::ui::kWindowCaption));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(kestrel::design::kWindowCaption));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(kestrel::app::kAppId));
     QApplication::setWindowIcon(programIcon());
 

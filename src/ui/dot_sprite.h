@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPixmap>
 
+#include "core/form/design.h"
+
 class QPainter;
 class QRect;
 
@@ -26,10 +28,12 @@ private:
     QPixmap sprite_;
 };
 
-// The window's two kinds of dot.
+// The window's two kinds of dot: black electrons and white holes.
 struct DotSprites {
     DotSprite electron{Qt::black};
     DotSprite hole{Qt::white};
+
+    DotSprite& forFill(design::Colour fill) { return fill == design::kBlack ? electron : hole; }
 };
 
 }  // namespace kestrel::ui

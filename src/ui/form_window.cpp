@@ -11,46 +11,34 @@
 #include <string_view>
 #include <vector>
 
-#include "core/form/form_events.h"
+#include "core/form/design.h"
 #include "core/numbers/run_time_error.h"
+#include "core/picture/form_picture.h"
 #include "ui/chart_view.h"
-#include "ui/form_layout.h"
-#include "ui/form_painter.h"
 #include "ui/letter_font.h"
+#include "ui/qt_canvas.h"
+#include "ui/twips.h"
 
 namespace kestrel::ui {
-namespace {
-
-// The entry of a name-keyed table that stands for the widget called name.
-template <typename Table>
-const auto& entryNamed(const Table& table, const char* name) {
-    const auto found = std::find_if(table.begin(), table.end(), [name](const auto& entry) {
-        return std::string_view(entry.name) == name;
-    });
-    Q_ASSERT(found != table.end());
-    return *found;
-}
-
-}  // namespace
 
 FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
     : QWidget(parent), showMessage_(std::move(showMessage)), letterFont_(letterFont()) {
-    setWindowTitle(QString::fromUtf8(kWindowCaption));
-    // The layout is designed around a 9-point face: a desktop with larger
-    // default text would spill the captions out of their boxes.
+    setWindowTitle(QString::fromUtf8(design::kWindowCaption));
+    // A desktop with larger default text would spill the captions out of
+    // their boxes.
     QFont designFont = font();
-    designFont.setPointSizeF(kDefaultFontPoints);
+    designFont.setPointSizeF(design::kDefaultFont.points);
     setFont(designFont);
-    const QRect client = kClientArea.pixels();
+    const QRect client = pixels(design::kClientArea);
     setGeometry(client);
     setMinimumSize(client.size());
 
     createTextBoxes();
     createButtons();
     picture_ = new ChartView(form_, this);
-    picture_->setObjectName("Picture1");
-    picture_->setAccessibleName(QString::fromUtf8(kPicture1AccessibleName));
-    picture_->setGeometry(kPicture1.pixels());
+    picture_->setObjectName(design::kPicture1.name);
+    picture_->setAccessibleName(QString::fromUtf8(design::kPicture1.caption));
+    picture_->setGeometry(pixels(design::kPicture1.box));
     createTimers();
     chainTabOrder();
 
@@ -59,13 +47,13 @@ FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
 }
 
 void FormWindow::createTextBoxes() {
-    for (std::size_t i = 0; i < kTextBoxes.size(); ++i) {
-        const TextBoxLayout& layout = kTextBoxes[i];
-        TextBoxItem& item = form_.*entryNamed(kTextBoxItems, layout.name).member;
+    for (std::size_t i = 0; i < design::kTextBoxes.size(); ++i) {
+        const design::TextBoxDesign& layout = design::kTextBoxes[i];
+        TextBoxItem& item = form_.*layout.member;
         auto* edit = new QLineEdit(QString::fromStdString(item.Text), this);
         edit->setObjectName(layout.name);
-        edit->setAccessibleName(QString::fromUtf8(layout.accessibleName));
-        edit->setGeometry(layout.box.pixels());
+        edit->setAccessibleName(QString::fromUtf8(layout.caption));
+        edit->setGeometry(pixels(layout.box));
         edit->setEnabled(item.Enabled);
         connect(edit, &QLineEdit::textEdited, this,
                 [&item](const QString& text) { item.Text = text.toStdString(); });
@@ -75,12 +63,12 @@ void FormWindow::createTextBoxes() {
 }
 
 void FormWindow::createButtons() {
-    for (std::size_t i = 0; i < kButtons.size(); ++i) {
-        const ButtonLayout& layout = kButtons[i];
-        const auto click = entryNamed(kButtonEvents, layout.name).click;
+    for (std::size_t i = 0; i < design::kButtons.size(); ++i) {
+        const design::ButtonDesign& layout = design::kButtons[i];
+        const auto click = layout.click;
         auto* push = new QPushButton(QString::fromUtf8(layout.caption), this);
         push->setObjectName(layout.name);
-        push->setGeometry(layout.box.pixels());
+        push->setGeometry(pixels(layout.box));
         // Enter clicks the button that has the focus; no button is the
         // window's default.
         push->setAutoDefault(true);
@@ -91,12 +79,12 @@ void FormWindow::createButtons() {
 }
 
 void FormWindow::createTimers() {
-    for (std::size_t i = 0; i < kTimerEvents.size(); ++i) {
-        const TimerEvent& event = kTimerEvents[i];
+    for (std::size_t i = 0; i < design::kTimers.size(); ++i) {
+        const design::TimerDesign& event = design::kTimers[i];
         auto* timer = new QTimer(this);
         timer->setObjectName(event.name);
         timer->setTimerType(Qt::PreciseTimer);
-        timer->setInterval((form_.*event.timer).Interval);
+        timer->setInterval((form_.*event.member).Interval);
         connect(timer, &QTimer::timeout, this, [this, &event] {
             timed(event.name, [this, &event] { runEvent([this, &event] { tick(form_, event); }); });
         });
@@ -109,12 +97,12 @@ void FormWindow::chainTabOrder() {
         int tabIndex;
         QWidget* widget;
     };
-    std::vector<Stop> stops{{kPicture1TabIndex, picture_}};
-    for (std::size_t i = 0; i < kTextBoxes.size(); ++i) {
-        stops.push_back({kTextBoxes[i].tabIndex, textBoxes_[i]});
+    std::vector<Stop> stops{{design::kPicture1.tabIndex, picture_}};
+    for (std::size_t i = 0; i < design::kTextBoxes.size(); ++i) {
+        stops.push_back({design::kTextBoxes[i].tabIndex, textBoxes_[i]});
     }
-    for (std::size_t i = 0; i < kButtons.size(); ++i) {
-        stops.push_back({kButtons[i].tabIndex, buttons_[i]});
+    for (std::size_t i = 0; i < design::kButtons.size(); ++i) {
+        stops.push_back({design::kButtons[i].tabIndex, buttons_[i]});
     }
     std::sort(stops.begin(), stops.end(),
               [](const Stop& a, const Stop& b) { return a.tabIndex < b.tabIndex; });
@@ -155,7 +143,7 @@ void FormWindow::mirrorForm() {
         textBoxes_[i]->setEnabled(item.Enabled);
     }
     for (std::size_t i = 0; i < timers_.size(); ++i) {
-        const bool enabled = (form_.*kTimerEvents[i].timer).Enabled;
+        const bool enabled = (form_.*design::kTimers[i].member).Enabled;
         if (enabled && !timers_[i]->isActive()) {
             timers_[i]->start();
         } else if (!enabled && timers_[i]->isActive()) {
@@ -203,12 +191,12 @@ void FormWindow::paintEvent(QPaintEvent* event) {
         QTimer::singleShot(0, this, [this] { frameLog_->firstPaintShown(); });
     }
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    paintForm(painter, form_, letterFont_, dotSprites_, event->region());
+    QtCanvas canvas(painter, font(), letterFont_, dotSprites_, event->region());
+    picture::drawForm(canvas, form_);
 }
 
 void FormWindow::showMessageBox(QWidget* parent, const QString& text, bool fatal) {
-    const QString title = QString::fromUtf8(kWindowCaption);
+    const QString title = QString::fromUtf8(design::kWindowCaption);
     if (fatal) {
         QMessageBox::critical(parent, title, text);
     } else {

@@ -2,17 +2,22 @@
 
 #include <QStringList>
 
-#include "ui/form_layout.h"
+#include "core/form/design.h"
 
 namespace kestrel::ui {
 
 QFont letterFont() {
-    const QString family = QString::fromUtf8(kLetterFontFamily);
+    const design::Font& letters = design::kLetterFont;
+    const QString family = QString::fromUtf8(letters.family);
     if (QFont::substitutes(family).isEmpty()) {
-        QFont::insertSubstitutions(family, {"IPAPGothic", "Noto Sans CJK JP"});
+        QStringList fallbacks;
+        for (const char* fallback : letters.fallbacks) {
+            fallbacks << QString::fromUtf8(fallback);
+        }
+        QFont::insertSubstitutions(family, fallbacks);
     }
     QFont font(family);
-    font.setPointSizeF(kLetterFontPoints);
+    font.setPointSizeF(letters.points);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);

@@ -3,8 +3,8 @@
 #include <limits>
 
 #include "core/form/form1.h"
-#include "ui/form_layout.h"
-#include "ui/form_painter.h"
+#include "ui/qt_canvas.h"
+#include "ui/twips.h"
 
 namespace kestrel::ui {
 namespace {
@@ -29,7 +29,7 @@ void addLine(QRect& changed, LineItem& painted, const LineItem& now) {
 // area over every box and button each time a carrier is parked or
 // placed.
 void addDots(QRect& changed, DotArray& painted, const DotArray& now, int dotSize) {
-    const QRect window(QPoint(0, 0), kClientArea.pixels().size());
+    const QRect window(QPoint(0, 0), pixels(design::kClientArea).size());
     for (int n = DotArray::first; n <= DotArray::last; ++n) {
         if (painted(n) != now(n)) {
             changed |= dotArea(painted(n), dotSize) & window;
@@ -47,8 +47,8 @@ QRect PaintedItems::takeChanges(const Form1& form) {
         changed = kEverything;
         dotSize_ = form.DotSize;
     }
-    for (std::size_t i = 0; i < kLineItems.size(); ++i) {
-        addLine(changed, lines_[i], form.*kLineItems[i].member);
+    for (std::size_t i = 0; i < design::kLines.size(); ++i) {
+        addLine(changed, lines_[i], form.*design::kLines[i].member);
     }
     addDots(changed, electrons_, form.Shape1, dotSize_);
     addDots(changed, holes_, form.Shape2, dotSize_);

@@ -3,7 +3,7 @@
 #include <QRect>
 #include <array>
 
-#include "core/form/form_items.h"
+#include "core/form/design.h"
 #include "core/numbers/numbers.h"
 
 namespace kestrel {
@@ -25,7 +25,7 @@ public:
     QRect takeChanges(const Form1& form);
 
 private:
-    std::array<LineItem, 19> lines_{};
+    std::array<LineItem, design::kLines.size()> lines_{};
     DotArray electrons_;
     DotArray holes_;
     int dotSize_ = -1;

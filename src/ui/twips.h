@@ -4,6 +4,8 @@
 #include <QRect>
 #include <cmath>
 
+#include "core/form/design.h"
+
 namespace kestrel::ui {
 
 // Positions are designed in twips; at 96 dpi a logical pixel is 15 twips, and
@@ -28,15 +30,8 @@ inline QRect strokeRect(const QRect& box) {
     return box.adjusted(0, 0, -1, -1);
 }
 
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-
-    [[nodiscard]] QRect pixels() const {
-        return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
-    }
-};
+inline QRect pixels(const design::TwipsRect& box) {
+    return {toPixels(box.left), toPixels(box.top), toPixels(box.width), toPixels(box.height)};
+}
 
 }  // namespace kestrel::ui

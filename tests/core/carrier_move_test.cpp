@@ -33,8 +33,7 @@ DotItem moveElectron(Form1& form, DotItem from, float vertical, float horizontal
     form.ElectronCount = 1;
     form.Shape1(1) = from;
     form.random().preset({vertical, pull, horizontal});
-    form.I = 1;
-    form.MoveElectron();
+    form.MoveElectron(1);
     return form.Shape1(1);
 }
 
@@ -42,8 +41,7 @@ DotItem moveHole(Form1& form, DotItem from, float vertical, float horizontal, fl
     form.HoleCount = 1;
     form.Shape2(1) = from;
     form.random().preset({vertical, pull, horizontal});
-    form.I = 1;
-    form.MoveHole();
+    form.MoveHole(1);
     return form.Shape2(1);
 }
 
@@ -186,23 +184,25 @@ INSTANTIATE_TEST_SUITE_P(Bins, Drift,
                                            DriftCase{1500, 0, 5, 1500}, DriftCase{7850, 5, 0, 7850},
                                            DriftCase{8160, 5, 0, 8160}));
 
-TEST(CarrierMove, TallyCountsTheHomeSideWithTheRegionEdgeOutside) {
+TEST(CarrierMove, HomeSideEndsAtTheRegionEdge) {
     Form1 form = startedForm();
     form.Temperature = 0;  // nothing moves sideways
-    const auto electronTally = [&form](float left) {
-        form.Tally = 0;
-        moveElectron(form, {left, 1095}, kStay, kStay);
-        return form.Tally;
+    const auto electronHome = [&form](float left) {
+        form.ElectronCount = 1;
+        form.Shape1(1) = {left, 1095};
+        form.random().preset({kStay, kNoPull, kStay});
+        return form.MoveElectron(1);
     };
-    const auto holeTally = [&form](float left) {
-        form.Tally = 0;
-        moveHole(form, {left, 3500}, kStay, kStay);
-        return form.Tally;
+    const auto holeHome = [&form](float left) {
+        form.HoleCount = 1;
+        form.Shape2(1) = {left, 3500};
+        form.random().preset({kStay, kNoPull, kStay});
+        return form.MoveHole(1);
     };
-    EXPECT_EQ(electronTally(5159.5F), 1);
-    EXPECT_EQ(electronTally(5160), 0);
-    EXPECT_EQ(holeTally(4080.5F), 1);
-    EXPECT_EQ(holeTally(4080), 0);
+    EXPECT_TRUE(electronHome(5159.5F));
+    EXPECT_FALSE(electronHome(5160));
+    EXPECT_TRUE(holeHome(4080.5F));
+    EXPECT_FALSE(holeHome(4080));
 }
 
 }  // namespace

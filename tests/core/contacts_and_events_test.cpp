@@ -37,10 +37,10 @@ TEST_P(Contacts, InjectBelowTheQuotaAndUnder99ElseWithdraw) {
         DotArray& dots = electron ? form.Shape1 : form.Shape2;
         (electron ? form.ElectronQuota : form.HoleQuota) = static_cast<Int16>(c.quota);
         count = static_cast<Int16>(c.count);
-        form.Tally = static_cast<Int16>(c.tally);
         form.CrossCount = 5;
         const DotItem last = dots(c.count);
-        electron ? form.ElectronContact() : form.HoleContact();
+        const auto onHomeSide = static_cast<Int16>(c.tally);
+        electron ? form.ElectronContact(onHomeSide) : form.HoleContact(onHomeSide);
 
         EXPECT_EQ(count, c.countAfter);
         const bool injected = c.countAfter > c.count;
@@ -66,8 +66,8 @@ TEST(Contacts, WithNothingLeftToWithdrawNothingChanges) {
     form.HoleCount = 0;
     form.CrossCount = 3;
     const FormItems before = form;
-    form.ElectronContact();
-    form.HoleContact();
+    form.ElectronContact(0);
+    form.HoleContact(0);
     EXPECT_EQ(form.ElectronCount, 0);
     EXPECT_EQ(form.HoleCount, 0);
     EXPECT_EQ(form.CrossCount, 3);
@@ -80,10 +80,9 @@ TEST(Contacts, NewCarriersStartNearTheirContactOnTheirBandEdge) {
     const auto inject = [&form](float r1, float r2) {
         form.ElectronCount = 10;
         form.HoleCount = 10;
-        form.Tally = 0;
         form.random().preset({r1, r2, r1, r2});
-        form.ElectronContact();
-        form.HoleContact();
+        form.ElectronContact(0);
+        form.HoleContact(0);
         return std::pair{form.Shape1(11), form.Shape2(11)};
     };
     // The first draw places the carrier along the crystal, the second above
@@ -159,7 +158,6 @@ TEST_P(GeneratePairAt, PlacesBothDotsAndTheMarkerOnTheBandEdges) {
     form.GeneratePair();
 
     EXPECT_EQ(form.random().draws(), 200U + 2U);  // after the seeding draws
-    EXPECT_EQ(form.X, c.x);
     EXPECT_EQ(form.Shape1(82), c.electron);
     EXPECT_EQ(form.Shape2(80), c.hole);
     EXPECT_EQ(form.Line18, (LineItem{c.x, c.gapTop, c.x, c.hole.Top, true}));

@@ -115,9 +115,8 @@ TEST(FermiLevelAt, FlatOnEitherSideAndRoundedAcrossTheRegion) {
                                            {4441, 2340}, {4443, 2342}, {4799.75F, 2520}};
     for (const auto& [x, fermiY] : cases) {
         form.FermiYAtX = -1;
-        form.X = x;
-        form.FermiLevelAt();
-        EXPECT_EQ(form.FermiYAtX, fermiY) << "X = " << x;
+        EXPECT_EQ(form.FermiLevelAt(x), fermiY) << "x = " << x;
+        EXPECT_EQ(form.FermiYAtX, fermiY) << "x = " << x;
     }
 }
 

@@ -7,7 +7,7 @@
 
 #include "core/dump/form_dump.h"
 #include "core/dump/json_writer.h"
-#include "core/form/form_events.h"
+#include "core/form/design.h"
 #include "core/numbers/run_time_error.h"
 
 namespace kestrel {
@@ -94,7 +94,7 @@ std::optional<int> ReplayEngine::runLine(std::string_view line, int lineNumber) 
 std::optional<int> ReplayEngine::type(std::string_view rest, int lineNumber) {
     std::string_view text;
     const std::string_view box = firstWord(rest, text);
-    for (const auto& named : kTextBoxItems) {
+    for (const auto& named : design::kTextBoxes) {
         if (box == named.name) {
             (form_.*named.member).Text = std::string(text);
             return std::nullopt;
@@ -104,7 +104,7 @@ std::optional<int> ReplayEngine::type(std::string_view rest, int lineNumber) {
 }
 
 std::optional<int> ReplayEngine::click(std::string_view rest, int lineNumber) {
-    for (const auto& button : kButtonEvents) {
+    for (const auto& button : design::kButtons) {
         if (rest == button.name) {
             if (const auto status = runEvent([&] { (form_.*button.click)(); })) {
                 return status;
@@ -127,7 +127,7 @@ std::optional<int> ReplayEngine::tickTimer(std::string_view rest, int lineNumber
     if (!count) {
         return scriptError(lineNumber, "tick count must be a whole number");
     }
-    for (const auto& event : kTimerEvents) {
+    for (const auto& event : design::kTimers) {
         if (timer == event.name) {
             for (long n = 0; n < *count; ++n) {
                 if (const auto status = runEvent([&] { tick(form_, event); })) {

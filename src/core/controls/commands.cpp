@@ -1,5 +1,5 @@
+#include "core/form/design.h"
 #include "core/form/form1.h"
-#include "core/form/form_events.h"
 #include "core/numbers/text_number.h"
 
 // The buttons and the readout and marker timers.
@@ -14,8 +14,8 @@ void Form1::Command1_Click() {
 // Ends the program at once: every timer stops and no event runs after it.
 void Form1::Command2_Click() {
     ended_ = true;
-    for (const auto& event : kTimerEvents) {
-        (this->*event.timer).Enabled = false;
+    for (const auto& event : design::kTimers) {
+        (this->*event.member).Enabled = false;
     }
 }
 

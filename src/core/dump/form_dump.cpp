@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "core/dump/json_writer.h"
-#include "core/form/form_events.h"
+#include "core/form/design.h"
 
 namespace kestrel {
 namespace {
@@ -75,17 +75,17 @@ std::string dumpForm(const Form1& form) {
     }
     writeDots(json, "Shape1", form.Shape1);
     writeDots(json, "Shape2", form.Shape2);
-    for (const auto& line : kLineItems) {
+    for (const auto& line : design::kLines) {
         const LineItem& item = form.*line.member;
         json.key(line.name).beginArray();
         json.value(item.X1).value(item.Y1).value(item.X2).value(item.Y2).value(item.Visible);
         json.endArray();
     }
-    for (const auto& box : kTextBoxItems) {
+    for (const auto& box : design::kTextBoxes) {
         json.key(box.name).value(std::string_view((form.*box.member).Text));
     }
-    for (const auto& event : kTimerEvents) {
-        json.key(event.name).value((form.*event.timer).Enabled);
+    for (const auto& event : design::kTimers) {
+        json.key(event.name).value((form.*event.member).Enabled);
     }
     json.key("Picture1").beginArray();
     for (const ChartPoint& point : form.Picture1.points) {

@@ -1,22 +1,23 @@
 #pragma once
 
 #include "core/form/form_items.h"
-#include "core/numbers/random_source.h"
 #include "core/form/simulation_state.h"
+#include "core/numbers/random_source.h"
 
 namespace kestrel {
 
 // The one window object: the simulation state, the window's items and the
 // procedures that act on them. The eight window events are its public face;
-// whoever hosts the form (the Qt window, the replay tool, a test) forwards
-// them and shows the items.
+// whoever hosts the form (the Qt window, the replay tool, a browser page, a
+// test) forwards them and shows the items.
 //
 // A procedure that fails throws RunTimeError. One of kind Input comes from a
 // box that is not a number, before anything has changed; any other kind is
 // fatal and the host ends the program.
 class Form1 : public SimulationState, public FormItems {
 public:
-    // The window events.
+    // The window events (controls/commands.cpp, setup/form_load.cpp,
+    // step/timer1_timer.cpp).
     void Form_Load();
     void Command1_Click();  // "Start"
     void Command2_Click();  // "Close"
@@ -26,21 +27,24 @@ public:
     void Timer3_Timer();    // end of the generation flash
     void Timer4_Timer();    // end of the recombination flash
 
-    // The procedures the events run.
+    // The set-up (setup/).
     void SetupJunction();
-    void FermiLevelAt();
+    // The y of the Fermi level at x; also kept in FermiYAtX.
+    Int16 FermiLevelAt(float x);
     void RollBins();
     void SeedCarriers();
+
+    // The step (step/), in the order a tick runs them. A move returns whether
+    // the carrier ends on its home side; a contact is given how many did.
+    bool MoveElectron(Int16 electron);
+    void ElectronContact(Int16 onHomeSide);
+    bool MoveHole(Int16 hole);
+    void HoleContact(Int16 onHomeSide);
+    void PlotChartPoint();
+
+    // The pair events (pair_events/).
     void GeneratePair();
     void RecombinePair();
-
-    // The parts of the step, in the order a tick runs them. A move works on
-    // carrier I; a contact reads the Tally of the loop before it.
-    void MoveElectron();
-    void ElectronContact();
-    void MoveHole();
-    void HoleContact();
-    void PlotChartPoint();
 
     // Converts every box SetupJunction reads, so that a bad text is reported
     // before the first change instead of halfway through the set-up.
@@ -57,11 +61,11 @@ private:
     // crowded last tick, the crystal's ends, and the count of the bin the
     // carrier ends in.
     void DriftAndCount(DotItem& dot, const BinArray& binsPrev, BinArray& bins, Int16 spanStart,
-                       Int16 spanEnd);
+                       Int16 spanEnd) const;
 
-    // Stands a marker line across the band gap at X, from the conduction
+    // Stands a marker line across the band gap at x, from the conduction
     // edge down to the valence edge.
-    void SpanGap(LineItem& marker) const;
+    void SpanGap(LineItem& marker, float x) const;
 
     RandomSource random_;
     bool ended_ = false;

@@ -1,14 +1,16 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "core/numbers/fixed_array.h"
 
 // The window's items as plain data. The simulation moves, shows, hides and
-// writes these; the window layer only draws them and mirrors them into its
-// widgets. Positions are twips of the client area, held as singles.
+// writes these; a front-end only draws them and mirrors them into its
+// widgets. Positions are twips of the client area, held as singles. What
+// each item looks like at the start, and how it is drawn, is in design.h.
 namespace kestrel {
 
 struct LineItem {
@@ -47,7 +49,7 @@ struct TimerItem {
 struct ChartPoint {
     float x = 0;
     float y = 0;
-    int colour = 0;
+    int colour = 0;  // 0x00BBGGRR, black being 0
 
     bool operator==(const ChartPoint&) const = default;
 };
@@ -74,57 +76,32 @@ inline constexpr float kParkedTop = 10000;
 // The dot arrays hold at most this many live carriers of each kind.
 inline constexpr int kMostCarriers = 100;
 
-// Every item at its design state, as the window is created.
+// Every item the procedures touch, created at its design state (design.h).
 struct FormItems {
     FormItems();
 
-    LineItem Line1{1440, 1920, 4080, 1920};
-    LineItem Line2{1440, 3120, 4080, 3120};
-    LineItem Line3{1440, 2160, 4080, 2160};
-    LineItem Line4{5160, 1200, 8160, 1200};
-    LineItem Line5{5160, 2400, 8160, 2400};
-    LineItem Line6{0, 1440, 2640, 1440};  // inside Picture1, in its own coordinates
-    LineItem Line7{1320, 5880, 2040, 5880};
-    LineItem Line8{5160, 2160, 8160, 2160};
-    LineItem Line9{4080, 1920, 5160, 1200};
-    LineItem Line10{4080, 3120, 5160, 2400};
-    LineItem Line11{2160, 4560, 2160, 5040};
-    LineItem Line12{1560, 4800, 1320, 4800};
-    LineItem Line13{3000, 4800, 3000, 5880};
-    LineItem Line14{2760, 4800, 3000, 4800};
-    LineItem Line15{1320, 5880, 1320, 4800};
-    LineItem Line16{2160, 5640, 2160, 6120};
-    LineItem Line17{2160, 5880, 3000, 5880};
-    LineItem Line18{3120, 1920, 3120, 3120};
-    LineItem Line19{2640, 1920, 2640, 3120};
+    LineItem Line1, Line2, Line3, Line4, Line5, Line6, Line7, Line8, Line9, Line10;
+    LineItem Line11, Line12, Line13, Line14, Line15, Line16, Line17;
+    LineItem Line18;  // red marker of a generated pair
+    LineItem Line19;  // blue marker of a recombined pair
 
     DotArray Shape1;  // electrons
     DotArray Shape2;  // holes
 
-    TextBoxItem Text1{"300"};         // temperature (K)
-    TextBoxItem Text2{"0.8", false};  // n-side Fermi level (eV)
-    TextBoxItem Text3{"0.2", false};  // p-side Fermi level (eV)
-    TextBoxItem Text4{"0"};           // bias (V)
-    TextBoxItem Text5{"0.2"};         // electron count at the last generation
-    TextBoxItem Text6{"0"};           // hole count at the last generation
-    TextBoxItem Text7{"0"};           // current readout
+    TextBoxItem Text1;  // temperature (K)
+    TextBoxItem Text2;  // n-side Fermi level (eV)
+    TextBoxItem Text3;  // p-side Fermi level (eV)
+    TextBoxItem Text4;  // bias (V)
+    TextBoxItem Text5;  // electron count at the last generation
+    TextBoxItem Text6;  // hole count at the last generation
+    TextBoxItem Text7;  // current readout
 
-    TimerItem Timer1{50, false};    // the step
-    TimerItem Timer2{10000, true};  // current readout
-    TimerItem Timer3{200, false};   // end of the generation flash
-    TimerItem Timer4{200, false};   // end of the recombination flash
+    TimerItem Timer1;  // the step
+    TimerItem Timer2;  // current readout
+    TimerItem Timer3;  // end of the generation flash
+    TimerItem Timer4;  // end of the recombination flash
 
-    PictureItem Picture1;
+    PictureItem Picture1;  // the strip chart, below the visible area
 };
-
-// The items by name, in numeric order, for whatever walks all of them.
-template <typename Item>
-struct NamedItem {
-    const char* name;
-    Item FormItems::*member;
-};
-
-extern const std::array<NamedItem<LineItem>, 19> kLineItems;
-extern const std::array<NamedItem<TextBoxItem>, 7> kTextBoxItems;
 
 }  // namespace kestrel

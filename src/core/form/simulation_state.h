@@ -1,11 +1,12 @@
 #pragma once
 
+#include "core/form/geometry.h"
 #include "core/numbers/fixed_array.h"
 #include "core/numbers/numbers.h"
 
 // Every variable of the simulation, in twips and carriers, zero until the
 // load procedure stores the fixed geometry. y grows downward, so a higher
-// energy has a smaller y; one electron-volt is 1200 twips.
+// energy has a smaller y; one electron-volt is geometry::kTwipsPerEv.
 namespace kestrel {
 
 using BinArray = FixedArray<Int16, 0, 50>;
@@ -17,7 +18,7 @@ struct SimulationState {
     Int16 HoleQuota = 0;      // 80 per eV of both Fermi levels below their conduction edges
     float ElectronPullThreshold = 0;
     float HolePullThreshold = 0;
-    Int16 FermiYAtX = 0;  // result of FermiLevelAt
+    Int16 FermiYAtX = 0;  // the last result of FermiLevelAt
     Int16 FermiYn = 0;
     Int16 FermiYp = 0;
     Int16 EcYn = 0;
@@ -43,13 +44,8 @@ struct SimulationState {
     Int16 HoleXMax = 0;
     Int16 CrossCount = 0;  // net events since the last readout or set-up
 
-    // Working values shared by the procedures; each sets them before use.
-    Int16 I = 0;      // loop counter
-    float X = 0;      // position being placed or moved, then its bin
-    Int16 Tally = 0;  // carriers counted on their home side, or a picked index
-
-    Int16 HolePick = 0;
-    Int16 ChartX = 0;  // next x of the strip chart, twips
+    Int16 HolePick = 0;  // the hole of the last recombination trial
+    Int16 ChartX = 0;    // next x of the strip chart, twips
 };
 
 }  // namespace kestrel

@@ -1,6 +1,6 @@
 #include "core/form/form1.h"
-#include "core/setup/junction_regions.h"
 #include "core/numbers/text_number.h"
+#include "core/setup/junction_regions.h"
 
 namespace kestrel {
 namespace {
@@ -22,29 +22,29 @@ void Form1::GeneratePair() {
     }
     ElectronCount = add16(ElectronCount, 1);
     HoleCount = add16(HoleCount, 1);
-    X = toSingle(static_cast<double>(random().draw()) * XSpan + XMin);
+    const float x = toSingle(static_cast<double>(random().draw()) * XSpan + XMin);
     DotItem& electron = Shape1(ElectronCount);
     DotItem& hole = Shape2(HoleCount);
-    electron.Left = X;
-    hole.Left = X;
-    Line18.X1 = X;
-    Line18.X2 = X;
+    electron.Left = x;
+    hole.Left = x;
+    Line18.X1 = x;
+    Line18.X2 = x;
 
-    if (onNSide(X, *this)) {
+    if (onNSide(x, *this)) {
         electron.Top = sub16(EcYn, DotSize);
         hole.Top = EvYn;
         CrossCount = add16(CrossCount, 1);
     }
-    if (onPSide(X, *this)) {
+    if (onPSide(x, *this)) {
         electron.Top = sub16(EcYp, DotSize);
         hole.Top = EvYp;
         CrossCount = add16(CrossCount, 1);
     }
-    if (inDepletion(X, *this)) {
-        electron.Top = toSingle(electronRestInDepletion(X, *this));
-        hole.Top = toSingle(valenceEdgeInDepletion(X, *this));
+    if (inDepletion(x, *this)) {
+        electron.Top = toSingle(electronRestInDepletion(x, *this));
+        hole.Top = toSingle(valenceEdgeInDepletion(x, *this));
     }
-    SpanGap(Line18);
+    SpanGap(Line18, x);
 
     Line18.Visible = true;
     Timer3.Enabled = true;

@@ -32,27 +32,27 @@ void refillFromLast(DotArray& dots, Int16 freed, Int16 last) {
 // of trials is fixed on entry and every trial draws twice.
 void Form1::RecombinePair() {
     const Int16 lastTrial = add16(sub16(ElectronCount, ElectronQuota), kExtraTrials);
-    for (I = 0; I <= lastTrial; I = add16(I, 1)) {
-        Tally = pick(random().draw(), ElectronCount);
+    for (Int16 trial = 0; trial <= lastTrial; trial = add16(trial, 1)) {
+        const Int16 electronPick = pick(random().draw(), ElectronCount);
         HolePick = pick(random().draw(), HoleCount);
         if (ElectronCount <= 0 || HoleCount <= 0) {
             continue;
         }
         const float holeLeft = Shape2(HolePick).Left;
-        const float distance = std::fabs(holeLeft - Shape1(Tally).Left);
+        const float distance = std::fabs(holeLeft - Shape1(electronPick).Left);
         if (!(distance < kRecombinationReach)) {
             continue;
         }
-        X = Shape1(Tally).Left;
-        Line19.X1 = X;
-        Line19.X2 = X;
-        refillFromLast(Shape1, Tally, ElectronCount);
+        const float x = Shape1(electronPick).Left;
+        Line19.X1 = x;
+        Line19.X2 = x;
+        refillFromLast(Shape1, electronPick, ElectronCount);
         refillFromLast(Shape2, HolePick, HoleCount);
         Shape1(ElectronCount).Top = kParkedTop;
         Shape2(HoleCount).Top = kParkedTop;
         ElectronCount = sub16(ElectronCount, 1);
         HoleCount = sub16(HoleCount, 1);
-        SpanGap(Line19);
+        SpanGap(Line19, x);
         Line19.Visible = true;
         Timer4.Enabled = true;
     }

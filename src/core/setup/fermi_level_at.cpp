@@ -3,18 +3,19 @@
 
 namespace kestrel {
 
-// The y of the Fermi level at X: flat on either side, a straight line across
-// the depletion region. The region edges belong to the flat parts.
-void Form1::FermiLevelAt() {
-    if (onNSide(X, *this)) {
+// Flat on either side, a straight line across the depletion region. The
+// region edges belong to the flat parts.
+Int16 Form1::FermiLevelAt(float x) {
+    if (onNSide(x, *this)) {
         FermiYAtX = FermiYn;
     }
-    if (inDepletion(X, *this)) {
-        FermiYAtX = to16(acrossDepletion(X, *this, FermiYn, sub16(FermiYp, FermiYn)));
+    if (inDepletion(x, *this)) {
+        FermiYAtX = to16(acrossDepletion(x, *this, FermiYn, sub16(FermiYp, FermiYn)));
     }
-    if (onPSide(X, *this)) {
+    if (onPSide(x, *this)) {
         FermiYAtX = FermiYp;
     }
+    return FermiYAtX;
 }
 
 }  // namespace kestrel

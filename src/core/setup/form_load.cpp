@@ -1,23 +1,31 @@
 #include "core/form/form1.h"
 
 namespace kestrel {
+namespace {
+
+// How far a draw must pull a carrier before the band pulls it back.
+constexpr float kElectronPullThreshold = 3.0F;
+constexpr float kHolePullThreshold = 2.3F;
+
+}  // namespace
 
 // Stores the fixed geometry of the crystal and the band diagram's n side.
 void Form1::Form_Load() {
+    using namespace geometry;
     ChartX = 0;
-    DotSize = 105;
-    XMin = 1400;
-    XMax = 8160;
-    JunctionLeft = 4080;
-    XSpan = 6760;
-    EvYn = 3120;
-    EcYn = 1920;
-    ElectronPullThreshold = 3.0F;
-    HolePullThreshold = 2.3F;
-    ElecXMin = 1400;
-    ElecXMax = 8160;
-    HoleXMin = 1400;
-    HoleXMax = 8160;
+    DotSize = kDotSize;
+    XMin = kCrystalLeft;
+    XMax = kCrystalRight;
+    JunctionLeft = kJunctionLeft;
+    XSpan = kCrystalSpan;
+    EvYn = kValenceEdgeN;
+    EcYn = kConductionEdgeN;
+    ElectronPullThreshold = kElectronPullThreshold;
+    HolePullThreshold = kHolePullThreshold;
+    ElecXMin = kCrystalLeft;
+    ElecXMax = kCrystalRight;
+    HoleXMin = kCrystalLeft;
+    HoleXMax = kCrystalRight;
     Picture1.Cls();
     RollBins();
     Line18.Visible = false;

@@ -5,11 +5,11 @@ namespace kestrel {
 // Hands the bin counts gathered in this step over to the next step's drift
 // rule and starts counting afresh. Only bins 0 to 20 are ever counted.
 void Form1::RollBins() {
-    for (I = 0; I <= 20; I = add16(I, 1)) {
-        ElectronBinsPrev(I) = ElectronBins(I);
-        ElectronBins(I) = 0;
-        HoleBinsPrev(I) = HoleBins(I);
-        HoleBins(I) = 0;
+    for (Int16 bin = 0; bin <= 20; bin = add16(bin, 1)) {
+        ElectronBinsPrev(bin) = ElectronBins(bin);
+        ElectronBins(bin) = 0;
+        HoleBinsPrev(bin) = HoleBins(bin);
+        HoleBins(bin) = 0;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "core/controls/box_input.h"
+#include "core/form/design.h"
 #include "core/form/form1.h"
 
 // Turns the input boxes into the band geometry and moves the band lines.
@@ -6,10 +7,10 @@ namespace kestrel {
 namespace {
 
 // The boxes, named as their captions on the window name them.
-constexpr std::string_view kTemperatureCaption = "温度(K)";
-constexpr std::string_view kBiasCaption = "Bias (V)";
-constexpr std::string_view kFermiNCaption = "Fermi level (eV), n side";
-constexpr std::string_view kFermiPCaption = "Fermi level (eV), p side";
+constexpr std::string_view kTemperatureCaption = design::captionOf(&FormItems::Text1);
+constexpr std::string_view kBiasCaption = design::captionOf(&FormItems::Text4);
+constexpr std::string_view kFermiNCaption = design::captionOf(&FormItems::Text2);
+constexpr std::string_view kFermiPCaption = design::captionOf(&FormItems::Text3);
 
 // The bias is held within these limits by rewriting its box.
 constexpr double kBiasLowest = -0.7;
@@ -49,7 +50,7 @@ void Form1::SetupJunction() {
     }
     ElectronQuota = to16(kCarriersPerEv * t3() + kCarriersPerEv * t2());
     HoleQuota = to16(kCarriersPerEv * (1 - t3()) + kCarriersPerEv * (1 - t2()));
-    JunctionRight = to16(5160 - 1200 * t4());
+    JunctionRight = to16(geometry::kJunctionRightUnbiased - geometry::kTwipsPerEv * t4());
     JunctionWidth = sub16(JunctionRight, JunctionLeft);
     GapHeight = sub16(EvYn, EcYn);
     FermiYn = to16(EvYn - t2() * GapHeight);

@@ -1,8 +1,8 @@
 #include "core/form/form1.h"
 
 // After each loop its contact adds one carrier or takes the highest-numbered
-// one away, pulling the number on the home side (the loop's Tally) toward the
-// quota. Each addition counts +1 in CrossCount and each removal -1. At most
+// one away, pulling the number on the home side (counted by the loop) toward
+// the quota. Each addition counts +1 in CrossCount and each removal -1. At most
 // 99 carriers are kept before the pair events, so a generated pair always
 // finds a free slot.
 namespace kestrel {
@@ -28,10 +28,10 @@ void withdraw(DotArray& dots, Int16& count, Int16& crossCount) {
 
 }  // namespace
 
-// New electrons come in at the left contact, on or up to 800 twips above the
-// n-side conduction edge.
-void Form1::ElectronContact() {
-    if (Tally < ElectronQuota && ElectronCount < kContactLimit) {
+// New electrons come in within kContactReach of the left contact, on or up
+// to kContactHeight above the n-side conduction edge.
+void Form1::ElectronContact(Int16 onHomeSide) {
+    if (onHomeSide < ElectronQuota && ElectronCount < kContactLimit) {
         ElectronCount = add16(ElectronCount, 1);
         DotItem& dot = Shape1(ElectronCount);
         dot.Left = toSingle(static_cast<double>(random().draw()) * kContactReach + XMin);
@@ -42,10 +42,10 @@ void Form1::ElectronContact() {
     }
 }
 
-// New holes come in at the right contact, at or up to 800 twips below the
-// p-side valence edge.
-void Form1::HoleContact() {
-    if (Tally < HoleQuota && HoleCount < kContactLimit) {
+// New holes come in within kContactReach of the right contact, at or up to
+// kContactHeight below the p-side valence edge.
+void Form1::HoleContact(Int16 onHomeSide) {
+    if (onHomeSide < HoleQuota && HoleCount < kContactLimit) {
         HoleCount = add16(HoleCount, 1);
         DotItem& dot = Shape2(HoleCount);
         dot.Left = toSingle(XMax - static_cast<double>(random().draw()) * kContactReach);

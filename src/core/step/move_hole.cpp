@@ -1,6 +1,6 @@
-#include "core/step/carrier_step.h"
 #include "core/form/form1.h"
 #include "core/setup/junction_regions.h"
+#include "core/step/carrier_step.h"
 
 // A hole's move mirrors an electron's onto the valence band: it hangs at or
 // below the valence edge, is pulled up toward it, and the barrier pushes it
@@ -9,7 +9,7 @@ namespace kestrel {
 namespace {
 
 // The highest Top a hole may have: its dot hanging from the valence edge of
-// the region of X; and never lower than y 4500.
+// the region of x; and never lower than kHoleLowestTop.
 void confineBelowValenceEdge(DotItem& dot, float x, const SimulationState& s) {
     if (onNSide(x, s) && dot.Top < s.EvYn) {
         dot.Top = s.EvYn;
@@ -23,8 +23,8 @@ void confineBelowValenceEdge(DotItem& dot, float x, const SimulationState& s) {
     if (onPSide(x, s) && dot.Top < s.EvYp) {
         dot.Top = s.EvYp;
     }
-    if (dot.Top > 4500) {
-        dot.Top = 4500;
+    if (dot.Top > geometry::kHoleLowestTop) {
+        dot.Top = geometry::kHoleLowestTop;
     }
 }
 
@@ -48,23 +48,23 @@ void pushBackToPSide(DotItem& dot, const SimulationState& s) {
 
 }  // namespace
 
-void Form1::MoveHole() {
-    DotItem& dot = Shape2(I);
-    X = dot.Left;
-    FermiLevelAt();
+// The regions are those of where the hole started; its home side is right
+// of the depletion region's left edge.
+bool Form1::MoveHole(Int16 hole) {
+    DotItem& dot = Shape2(hole);
+    const float start = dot.Left;
+    const Int16 fermiY = FermiLevelAt(start);
     dot.Top = randomStep(dot.Top, random().draw(), Temperature);
-    if (pullStrength(random().draw(), dot.Top, FermiYAtX) > HolePullThreshold) {
+    if (pullStrength(random().draw(), dot.Top, fermiY) > HolePullThreshold) {
         dot.Top = toSingle(static_cast<double>(dot.Top) - kPullTwips);
     }
-    confineBelowValenceEdge(dot, X, *this);
+    confineBelowValenceEdge(dot, start, *this);
     dot.Left = randomStep(dot.Left, random().draw(), Temperature);
-    if (inDepletion(X, *this)) {
+    if (inDepletion(start, *this)) {
         pushBackToPSide(dot, *this);
     }
     DriftAndCount(dot, HoleBinsPrev, HoleBins, HoleXMin, HoleXMax);
-    if (dot.Left > JunctionLeft) {
-        Tally = add16(Tally, 1);
-    }
+    return dot.Left > JunctionLeft;
 }
 
 }  // namespace kestrel

@@ -8,19 +8,23 @@ namespace kestrel {
 // Each loop runs to the count it started with, so a carrier injected at a
 // contact first moves on the next tick.
 void Form1::Timer1_Timer() {
-    Tally = 0;
+    Int16 electronsHome = 0;
     const Int16 electrons = ElectronCount;
-    for (I = 1; I <= electrons; I = add16(I, 1)) {
-        MoveElectron();
+    for (Int16 n = 1; n <= electrons; n = add16(n, 1)) {
+        if (MoveElectron(n)) {
+            electronsHome = add16(electronsHome, 1);
+        }
     }
-    ElectronContact();
+    ElectronContact(electronsHome);
 
-    Tally = 0;
+    Int16 holesHome = 0;
     const Int16 holes = HoleCount;
-    for (I = 1; I <= holes; I = add16(I, 1)) {
-        MoveHole();
+    for (Int16 n = 1; n <= holes; n = add16(n, 1)) {
+        if (MoveHole(n)) {
+            holesHome = add16(holesHome, 1);
+        }
     }
-    HoleContact();
+    HoleContact(holesHome);
 
     GeneratePair();
     RecombinePair();

@@ -1,0 +1,81 @@
+#include "ui/qt_canvas.h"
+
+#include <QPainter>
+
+#include "ui/dot_sprite.h"
+#include "ui/twips.h"
+
+namespace kestrel::ui {
+namespace {
+
+QColor qtColour(design::Colour colour) {
+    return {colour.red, colour.green, colour.blue};
+}
+
+QPen outline() {
+    return {Qt::black, kLineWidth};
+}
+
+}  // namespace
+
+QtCanvas::QtCanvas(QPainter& painter, const QFont& defaultFont, const QFont& letterFont, DotSprites& dots,
+                   const QRegion& area)
+    : painter_(painter), defaultFont_(defaultFont), letterFont_(letterFont), dots_(dots), area_(area) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void QtCanvas::line(const LineItem& ends, const design::Pen& pen) {
+    const Qt::PenStyle style = pen.style == design::LineStyle::DashDot ? Qt::DashDotLine : Qt::SolidLine;
+    painter_.setPen(QPen(qtColour(pen.colour), kLineWidth, style));
+    painter_.drawLine(toPixels(ends.X1, ends.Y1), toPixels(ends.X2, ends.Y2));
+}
+
+void QtCanvas::rectangle(const design::TwipsRect& box, const design::Colour* fill) {
+    painter_.setPen(outline());
+    painter_.setBrush(fill ? QBrush(qtColour(*fill)) : QBrush());
+    painter_.drawRect(strokeRect(pixels(box)));
+}
+
+void QtCanvas::ellipse(const design::TwipsRect& box) {
+    painter_.setPen(outline());
+    painter_.setBrush(QBrush());
+    painter_.drawEllipse(strokeRect(pixels(box)));
+}
+
+void QtCanvas::dot(const DotItem& dot, int size, design::Colour fill) {
+    const QRect box = dotArea(dot, size);
+    if (area_.intersects(box)) {
+        dots_.forFill(fill).paint(painter_, box);
+    }
+}
+
+void QtCanvas::point(float x, float y, design::Colour colour) {
+    painter_.setPen(QPen(qtColour(colour), kLineWidth));
+    painter_.drawPoint(toPixels(x, y));
+}
+
+void QtCanvas::text(const design::TwipsRect& box, std::string_view text, const design::Font& font,
+                    picture::TextAlign align) {
+    int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip;
+    if (align == picture::TextAlign::Centred) {
+        flags = Qt::AlignCenter;
+    }
+    painter_.setFont(font.family ? letterFont_ : defaultFont_);
+    painter_.setPen(Qt::black);
+    painter_.drawText(pixels(box), flags,
+                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+QRect dotArea(const DotItem& dot, int dotSize) {
+    const int size = toPixels(dotSize);
+    return {toPixels(dot.Left), toPixels(dot.Top), size, size};
+}
+
+QRect lineArea(const LineItem& line) {
+    // A 1-pixel pen covers the end points' pixels, and at most one more on
+    // each side on a denser screen.
+    const QRect ends = QRect(toPixels(line.X1, line.Y1), toPixels(line.X2, line.Y2)).normalized();
+    return ends.adjusted(-1, -1, 1, 1);
+}
+
+}  // namespace kestrel::ui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QRegion>
+
+#include "core/picture/canvas.h"
+
+class QPainter;
+
+namespace kestrel::ui {
+
+struct DotSprites;
+
+// The form's picture on a QPainter: twips become logical pixels, lines and
+// outlines are one pixel wide, nothing is antialiased. Dots outside `area`
+// are skipped, so a step repaints only what it changed.
+class QtCanvas : public picture::Canvas {
+public:
+    QtCanvas(QPainter& painter, const QFont& defaultFont, const QFont& letterFont, DotSprites& dots,
+             const QRegion& area);
+
+    void line(const LineItem& ends, const design::Pen& pen) override;
+    void rectangle(const design::TwipsRect& box, const design::Colour* fill) override;
+    void ellipse(const design::TwipsRect& box) override;
+    void dot(const DotItem& dot, int size, design::Colour fill) override;
+    void point(float x, float y, design::Colour colour) override;
+    void text(const design::TwipsRect& box, std::string_view text, const design::Font& font,
+              picture::TextAlign align) override;
+
+private:
+    QPainter& painter_;
+    QFont defaultFont_;
+    QFont letterFont_;
+    DotSprites& dots_;
+    QRegion area_;
+};
+
+// The window pixels a dot or a line covers, in logical pixels.
+QRect dotArea(const DotItem& dot, int dotSize);
+QRect lineArea(const LineItem& line);
+
+}  // namespace kestrel::ui
