@@ -4,7 +4,7 @@
 #include <string_view>
 
 // An independent reading of the number syntax documented in
-// src/model/text_number.h, for the fuzz target to compare parseNumber with.
+// src/core/numbers/text_number.h, for the fuzz target to compare parseNumber with.
 // It shares no code with the program: the text is recognised one character
 // at a time, and the value comes from strtod in the C locale.
 namespace kestrel::fuzz {

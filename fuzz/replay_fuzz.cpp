@@ -5,9 +5,9 @@
 //  - runLine returns no status, or one of the documented ones: 0 after
 //    "click Command2" (the form has ended and {"end":true} was written), 1
 //    after a fatal run-time error (written as one error object of kind
-//    overflow, subscript or float, "fatal":true), 2 for a line that is not a
-//    command (a complaint naming the line on the error stream, nothing on the
-//    output). The input stops at any status.
+//    overflow, subscript or float, "fatal":true, and explained in a complaint
+//    naming the line on the error stream), 2 for a line that is not a command
+//    (such a complaint, nothing on the output). The input stops at any status.
 //  - Without a status the output is nothing, one dump for "dump", or one
 //    input error ("kind":"input","fatal":false) for "Start" or "Restart".
 //    Those give an input error exactly when a box they read is not a number
@@ -268,6 +268,7 @@ private:
             return "line " + std::to_string(lineNumber) +
                    (tickNumber ? ", tick " + std::to_string(*tickNumber) : std::string()) + ": ";
         };
+        const auto complaint = [&] { return "kestrel-replay: line " + std::to_string(lineNumber) + ": "; };
         const bool pressed = line == "click Command1" || line == "click Command3";
         bool stopped = true;
         if (!status) {
@@ -303,17 +304,19 @@ private:
                 fail(script_, where() + "status 0 other than after Close: " + outBuffer_.head());
             }
         } else if (*status == 1) {
-            if (!isFatalErrorLine(outBuffer_) || errBuffer_.size() != 0) {
+            if (!isFatalErrorLine(outBuffer_)) {
                 fail(script_, where() + "status 1 without one fatal error object of a known kind: " +
                                   outBuffer_.head() + " ... " + outBuffer_.tail());
+            }
+            if (!startsWith(errBuffer_.head(), complaint())) {
+                fail(script_, where() + "status 1 without a complaint naming the line: " + errBuffer_.head());
             }
             if (pressed && badTexts_) {
                 fail(script_,
                      where() + "a text that is not a number gave a fatal error: " + outBuffer_.head());
             }
         } else if (*status == 2) {
-            const std::string complaint = "kestrel-replay: line " + std::to_string(lineNumber) + ": ";
-            if (outBuffer_.size() != 0 || !startsWith(errBuffer_.head(), complaint)) {
+            if (outBuffer_.size() != 0 || !startsWith(errBuffer_.head(), complaint())) {
                 fail(script_, where() + "status 2 without a complaint naming the line: " + errBuffer_.head());
             }
         } else {

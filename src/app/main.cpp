@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "app_identity.h"
+#include "command_line.h"
 #include "core/form/design.h"
 #include "ui/form_window.h"
 
@@ -21,6 +22,9 @@ QIcon programIcon() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto status = kestrel::app::readCommandLine(argc, argv).exitStatus) {
+        return *status;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(kestrel::app::kInternalName));
     QApplication::setApplicationVersion(QString::fromUtf8(kestrel::app::kVersion));

@@ -9,9 +9,13 @@
 #include "core/dump/json_writer.h"
 #include "core/form/design.h"
 #include "core/numbers/run_time_error.h"
+#include "fault_explanation.h"
 
 namespace kestrel {
 namespace {
+
+// A UTF-8 byte-order mark, which some editors put before the first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Splits off the first word; rest is what follows the single space after it.
 std::string_view firstWord(std::string_view text, std::string_view& rest) {
@@ -54,12 +58,15 @@ ReplayEngine::ReplayEngine(std::ostream& out, std::ostream& err) : out_(out), er
 }
 
 template <typename Event>
-std::optional<int> ReplayEngine::runEvent(Event&& event) {
+std::optional<int> ReplayEngine::runEvent(Event&& event, const FaultPlace& place) {
+    refused_ = false;
     try {
         event();
     } catch (const RunTimeError& error) {
         out_ << errorLine(error) << '\n';
+        refused_ = !error.fatal();
         if (error.fatal()) {
+            complain() << '"' << line_ << "\": " << explainFault(error, form_, place) << '\n';
             return 1;
         }
     }
@@ -67,31 +74,36 @@ std::optional<int> ReplayEngine::runEvent(Event&& event) {
 }
 
 std::optional<int> ReplayEngine::runLine(std::string_view line, int lineNumber) {
+    if (lineNumber == 1 && line.starts_with(kByteOrderMark)) {
+        line.remove_prefix(kByteOrderMark.size());
+    }
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
+    line_ = line;
+    lineNumber_ = lineNumber;
     if (isBlankLine(line) || line.front() == '#') {
         return std::nullopt;
     }
     std::string_view rest;
     const std::string_view command = firstWord(line, rest);
     if (command == "type") {
-        return type(rest, lineNumber);
+        return type(rest);
     }
     if (command == "click") {
-        return click(rest, lineNumber);
+        return click(rest);
     }
     if (command == "tick") {
-        return tickTimer(rest, lineNumber);
+        return tickTimer(rest);
     }
     if (command == "dump" && line == "dump") {
         out_ << dumpForm(form_) << '\n';
         return std::nullopt;
     }
-    return scriptError(lineNumber, "not a command");
+    return scriptError("not a command");
 }
 
-std::optional<int> ReplayEngine::type(std::string_view rest, int lineNumber) {
+std::optional<int> ReplayEngine::type(std::string_view rest) {
     std::string_view text;
     const std::string_view box = firstWord(rest, text);
     for (const auto& named : design::kTextBoxes) {
@@ -100,48 +112,68 @@ std::optional<int> ReplayEngine::type(std::string_view rest, int lineNumber) {
             return std::nullopt;
         }
     }
-    return scriptError(lineNumber, "type needs a box Text1 to Text7");
+    return scriptError("type needs a box Text1 to Text7");
 }
 
-std::optional<int> ReplayEngine::click(std::string_view rest, int lineNumber) {
+std::optional<int> ReplayEngine::click(std::string_view rest) {
     for (const auto& button : design::kButtons) {
         if (rest == button.name) {
-            if (const auto status = runEvent([&] { (form_.*button.click)(); })) {
+            if (const auto status = runEvent([&] { (form_.*button.click)(); }, FaultPlace{button.name})) {
                 return status;
             }
             if (form_.ended()) {
                 out_ << "{\"end\":true}\n";
                 return 0;
             }
+            if (!refused_) {
+                ticksSinceReadout_ = 0;  // the set-up of Start or Restart clears CrossCount
+            }
             return std::nullopt;
         }
     }
-    return scriptError(lineNumber, "click needs a button Command1 to Command3");
+    return scriptError("click needs a button Command1 to Command3");
 }
 
-std::optional<int> ReplayEngine::tickTimer(std::string_view rest, int lineNumber) {
+std::optional<int> ReplayEngine::tickTimer(std::string_view rest) {
     std::string_view countText;
     const std::string_view timer = firstWord(rest, countText);
     const bool countGiven = rest.find(' ') != std::string_view::npos;
     const auto count = countGiven ? parseTickCount(countText) : std::optional<long>(1);
     if (!count) {
-        return scriptError(lineNumber, "tick count must be a whole number");
+        return scriptError("tick count must be a whole number");
     }
     for (const auto& event : design::kTimers) {
         if (timer == event.name) {
-            for (long n = 0; n < *count; ++n) {
-                if (const auto status = runEvent([&] { tick(form_, event); })) {
+            for (long n = 1; n <= *count; ++n) {
+                countTowardReadout(event);
+                if (const auto status = runEvent([&] { tick(form_, event); },
+                                                 FaultPlace{event.name, n, ticksSinceReadout_})) {
                     return status;
                 }
             }
             return std::nullopt;
         }
     }
-    return scriptError(lineNumber, "tick needs a timer Timer1 to Timer4");
+    return scriptError("tick needs a timer Timer1 to Timer4");
 }
 
-std::optional<int> ReplayEngine::scriptError(int lineNumber, std::string_view problem) {
-    err_ << "kestrel-replay: line " << lineNumber << ": " << problem << '\n';
+void ReplayEngine::countTowardReadout(const design::TimerDesign& event) {
+    if (!(form_.*event.member).Enabled) {
+        return;
+    }
+    if (event.tick == &Form1::Timer1_Timer) {
+        ++ticksSinceReadout_;  // a step may move CrossCount
+    } else if (event.tick == &Form1::Timer2_Timer) {
+        ticksSinceReadout_ = 0;  // the readout clears it
+    }
+}
+
+std::ostream& ReplayEngine::complain() {
+    return err_ << "kestrel-replay: line " << lineNumber_ << ": ";
+}
+
+std::optional<int> ReplayEngine::scriptError(std::string_view problem) {
+    complain() << problem << ": \"" << line_ << "\"\n";
     return 2;
 }
 

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+#include "replay_engine.h"
+
+// kestrel-replay as a person runs it: its options, and what it says and
+// returns when a script cannot be read, the output cannot be written or the
+// simulation fails.
+namespace kestrel {
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string contents(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
+
+// Runs the tool with `arguments` (shell words) and `input` on its standard
+// input. Its standard output goes to `outPath` if one is given, else to a
+// scratch file that `out` reads back.
+ToolRun runTool(const std::string& arguments, const std::string& input = "", std::string outPath = "") {
+    // One set of files per test: ctest runs tests side by side.
+    const std::string scratch =
+        ::testing::TempDir() + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_";
+    outPath = outPath.empty() ? scratch + "out" : outPath;
+    std::ofstream(scratch + "in") << input;
+    const int status = std::system((std::string("'") + KESTREL_REPLAY_EXE + "' " + arguments + " < '" +
+                                    scratch + "in' > '" + outPath + "' 2> '" + scratch + "err'")
+                                       .c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents(scratch + "out"),
+            contents(scratch + "err")};
+}
+
+TEST(ReplayTool, AnswersHelpAndVersionAndRefusesUnknownOptions) {
+    const ToolRun help = runTool("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.starts_with("Usage: kestrel-replay [SCRIPT | -]\n")) << help.out;
+    EXPECT_NE(help.out.find("Exit status:"), std::string::npos);
+    const ToolRun version = runTool("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(std::regex_match(version.out, std::regex("kestrel-replay [0-9]+\\.[0-9]+\n"))) << version.out;
+    const ToolRun unknown = runTool("--fast", "dump\n");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_TRUE(unknown.err.starts_with("kestrel-replay: unknown option --fast\n")) << unknown.err;
+}
+
+TEST(ReplayTool, ScriptItCannotReadOrOutputItCannotWriteIsStatus2WithTheReason) {
+    const std::string directory = ::testing::TempDir();
+    const ToolRun notAFile = runTool("'" + directory + "'");
+    EXPECT_EQ(notAFile.status, 2);
+    EXPECT_EQ(notAFile.err, "kestrel-replay: cannot read " + directory + ": Is a directory\n");
+    EXPECT_EQ(runTool("no/such.replay").err,
+              "kestrel-replay: cannot read no/such.replay: No such file or directory\n");
+    const ToolRun full = runTool("-", "click Command1\ndump\n", "/dev/full");
+    EXPECT_EQ(full.status, 2);
+    EXPECT_EQ(full.err, "kestrel-replay: cannot write standard output: No space left on device\n");
+}
+
+TEST(ReplayTool, SkipsAByteOrderMarkAndQuotesTheLineItRefuses) {
+    const ToolRun run = runTool("", "\xEF\xBB\xBF# saved with a mark\r\nclick Command1\r\ntick Tmer1 5\r\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "kestrel-replay: line 3: tick needs a timer Timer1 to Timer4: \"tick Tmer1 5\"\n");
+}
+
+TEST(ReplayTool, FatalErrorSaysWhatWentOutOfRangeWhereAndWhy) {
+    const std::string overflow = "{\"error\":\"Overflow\",\"kind\":\"overflow\",\"fatal\":true}\n";
+    const ToolRun setup = runTool("", "type Text2 30\nclick Command1\n");
+    EXPECT_EQ(setup.status, 1);
+    EXPECT_EQ(setup.out, overflow);
+    EXPECT_EQ(
+        setup.err,
+        "kestrel-replay: line 2: \"click Command1\": fatal overflow in Command1: setting up the junction "
+        "from the Fermi levels \"30\" (Text2) and \"0.2\" (Text3) and the bias \"0\" (Text4), the n-side "
+        "Fermi level FermiYn went outside -32768..32767; Fermi levels from 0 to 1 eV keep every level in "
+        "range\n");
+
+    // Forward bias injects more than it removes; with no readout the count runs over.
+    const ToolRun unread =
+        runTool("", "type Text4 0.59\nclick Command1\ntick Timer1 10\ntick Timer2\ntick Timer1 40000\n");
+    EXPECT_EQ(unread.status, 1);
+    EXPECT_EQ(unread.out, overflow);
+    EXPECT_EQ(unread.err,
+              "kestrel-replay: line 5: \"tick Timer1 40000\": fatal overflow in Timer1's tick 31765 of this "
+              "line: the crossing count CrossCount went past 32767 after 31765 Timer1 ticks without a Timer2 "
+              "readout\n");
+}
+
+// A read that fails partway is not the end of the script: the line it cut
+// short is not run, and the failure reaches the caller.
+TEST(ReplayTool, ReadFailureMidwayStopsBeforeTheLineItCut) {
+    struct FailingBuffer : std::stringbuf {
+        FailingBuffer() : std::stringbuf("dump\nclick Comm") {}
+        int_type underflow() override {
+            if (traits_type::eq_int_type(std::stringbuf::underflow(), traits_type::eof())) {
+                throw std::runtime_error("the disk failed");
+            }
+            return std::stringbuf::underflow();
+        }
+    } buffer;
+    std::istream in(&buffer);
+    in.exceptions(std::ios::badbit);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_THROW(replayScript(in, out, err), std::runtime_error);
+    EXPECT_TRUE(out.str().starts_with("{\"ElectronCount\":"));
+    EXPECT_EQ(err.str(), "");  // "click Comm" was never run
+}
+
+}  // namespace
+}  // namespace kestrel
