@@ -70,6 +70,16 @@ TEST(ReplayTool, ScriptItCannotReadOrOutputItCannotWriteIsStatus2WithTheReason) 
     EXPECT_EQ(full.err, "kestrel-replay: cannot write standard output: No space left on device\n");
 }
 
+TEST(ReplayTool, WritesThePictureOrSaysWhyItCannot) {
+    const std::string path = ::testing::TempDir() + "picture.svg";
+    const ToolRun run = runTool("", "click Command1\npicture " + path + "\npicture /no/such/dir/p.svg\n");
+    EXPECT_TRUE(contents(path).starts_with("<svg ")) << contents(path);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err,
+              "kestrel-replay: line 3: cannot write /no/such/dir/p.svg (No such file or directory): "
+              "\"picture /no/such/dir/p.svg\"\n");
+}
+
 TEST(ReplayTool, SkipsAByteOrderMarkAndQuotesTheLineItRefuses) {
     const ToolRun run = runTool("", "\xEF\xBB\xBF# saved with a mark\r\nclick Command1\r\ntick Tmer1 5\r\n");
     EXPECT_EQ(run.status, 2);

@@ -31,6 +31,8 @@ Script lines:
   tick TIMER [N]   N ticks, 1 if not given, of Timer1..Timer4; a disabled
                    timer's tick does nothing
   dump             one JSON object with the whole state
+  picture FILE     the window as it would be painted now, as an SVG of
+                   605 x 453 pixels in FILE
 Blank lines and lines starting with "#" are skipped.
 
 Options:
@@ -42,7 +44,8 @@ Exit status:
   1  a fatal run-time error (overflow, subscript, floating point) ended it;
      its error object is the last output line, what it means is on stderr
   2  a line that is not a command, a script that cannot be read, output
-     that cannot be written, or a usage error; the reason is on stderr
+     or a picture that cannot be written, or a usage error; the reason is
+     on stderr
 )";
 
 // What the command line asks for.

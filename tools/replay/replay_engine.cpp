@@ -1,6 +1,9 @@
 #include "replay_engine.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <fstream>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -9,6 +12,7 @@
 #include "core/dump/json_writer.h"
 #include "core/form/design.h"
 #include "core/numbers/run_time_error.h"
+#include "core/picture/svg_canvas.h"
 #include "fault_explanation.h"
 
 namespace kestrel {
@@ -96,6 +100,9 @@ std::optional<int> ReplayEngine::runLine(std::string_view line, int lineNumber) 
     if (command == "tick") {
         return tickTimer(rest);
     }
+    if (command == "picture") {
+        return writePicture(rest);
+    }
     if (command == "dump" && line == "dump") {
         out_ << dumpForm(form_) << '\n';
         return std::nullopt;
@@ -155,6 +162,20 @@ std::optional<int> ReplayEngine::tickTimer(std::string_view rest) {
         }
     }
     return scriptError("tick needs a timer Timer1 to Timer4");
+}
+
+std::optional<int> ReplayEngine::writePicture(std::string_view path) {
+    if (path.empty()) {
+        return scriptError("picture needs a file name");
+    }
+    std::ofstream file(std::string(path), std::ios::binary);
+    file << picture::formSvg(form_);
+    file.close();
+    if (!file) {
+        complain() << "cannot write " << path << " (" << std::strerror(errno) << "): \"" << line_ << "\"\n";
+        return 2;
+    }
+    return std::nullopt;
 }
 
 void ReplayEngine::countTowardReadout(const design::TimerDesign& event) {

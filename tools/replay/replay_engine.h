@@ -19,6 +19,7 @@ struct TimerDesign;
 //   click BUTTON      runs Command1, Command2 or Command3
 //   tick TIMER [N]    N ticks of Timer1..Timer4; each runs only while enabled
 //   dump              one JSON object with the whole state
+//   picture FILE      the window as it would be painted now, as SVG in FILE
 //
 // Blank lines and lines starting with "#" are skipped, and so is a UTF-8
 // byte-order mark before line 1. Complaints go to the error stream, each
@@ -31,7 +32,7 @@ public:
     // Runs one line. Returns the exit status when the replay must stop:
     // 0 after "Close", 1 after a fatal run-time error (an error object on
     // the output, what it means on the error stream), 2 for a line that is
-    // not a command.
+    // not a command or a picture that cannot be written.
     std::optional<int> runLine(std::string_view line, int lineNumber);
 
     Form1& form() { return form_; }
@@ -40,6 +41,7 @@ private:
     std::optional<int> type(std::string_view rest);
     std::optional<int> click(std::string_view rest);
     std::optional<int> tickTimer(std::string_view rest);
+    std::optional<int> writePicture(std::string_view path);
     void countTowardReadout(const design::TimerDesign& event);
     std::optional<int> scriptError(std::string_view problem);
     std::ostream& complain();

@@ -12,9 +12,9 @@ constexpr double kTwipsPerPixel = 15;
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 // Rough widths of a character, in ems, for wrapping: narrow Latin letters,
 // and the full-width ones of Japanese text.
-constexpr double kNarrowWidth = 0.55;
+constexpr double kNarrowWidth = 0.5;
 constexpr double kWideWidth = 1.0;
-constexpr double kLineSpacing = 1.2;
+constexpr double kLineSpacing = 1.17;
 constexpr double kAscent = 0.9;
 
 // A length in logical pixels, written with at most two decimals.
@@ -73,13 +73,14 @@ std::vector<std::string_view> characters(std::string_view text) {
 }
 
 // Breaks text into lines no wider than `width` ems, at spaces where it can.
+// A space at the end of a line hangs past the edge.
 std::vector<std::string> wrapped(std::string_view text, double width) {
     std::vector<std::string> lines(1);
     double used = 0;
     std::size_t lastSpace = std::string::npos;
     for (const std::string_view c : characters(text)) {
         const double advance = c.size() == 1 ? kNarrowWidth : kWideWidth;
-        if (used + advance > width && !lines.back().empty()) {
+        if (c != " " && used + advance > width && !lines.back().empty()) {
             std::string carried;
             if (lastSpace != std::string::npos) {
                 carried = lines.back().substr(lastSpace + 1);
@@ -88,9 +89,6 @@ std::vector<std::string> wrapped(std::string_view text, double width) {
             lines.push_back(carried);
             used = static_cast<double>(characters(carried).size()) * kNarrowWidth;
             lastSpace = std::string::npos;
-            if (c == " ") {
-                continue;
-            }
         }
         if (c == " ") {
             lastSpace = lines.back().size();
