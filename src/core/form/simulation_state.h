@@ -9,6 +9,10 @@
 // energy has a smaller y; one electron-volt is geometry::kTwipsPerEv.
 namespace kestrel {
 
+// The crystal span is cut into kBins equal bins, numbered 0 to kBins - 1;
+// a carrier at the span's right end is in bin kBins. The arrays are larger
+// than that, as the window was designed.
+inline constexpr int kBins = 20;
 using BinArray = FixedArray<Int16, 0, 50>;
 
 struct SimulationState {

@@ -3,9 +3,9 @@
 namespace kestrel {
 
 // Hands the bin counts gathered in this step over to the next step's drift
-// rule and starts counting afresh. Only bins 0 to 20 are ever counted.
+// rule and starts counting afresh. Only bins 0 to kBins are ever counted.
 void Form1::RollBins() {
-    for (Int16 bin = 0; bin <= 20; bin = add16(bin, 1)) {
+    for (Int16 bin = 0; bin <= kBins; bin = add16(bin, 1)) {
         ElectronBinsPrev(bin) = ElectronBins(bin);
         ElectronBins(bin) = 0;
         HoleBinsPrev(bin) = HoleBins(bin);

@@ -14,13 +14,13 @@ float shifted(float left, int direction, Int16 temperature) {
 }
 
 float pullStrength(float r, float top, Int16 fermiY) {
-    const double distance = (fermiY - static_cast<double>(top)) / 500.0;
+    const double distance = (fermiY - static_cast<double>(top)) / kPullDistance;
     return toSingle(static_cast<double>(r) * (distance * distance));
 }
 
 float binOf(float left, Int16 spanStart, Int16 spanEnd) {
     const double share = divide(static_cast<double>(left) - spanStart, sub16(spanEnd, spanStart));
-    return toSingle(std::floor(share * 20.0));
+    return toSingle(std::floor(share * kBins));
 }
 
 }  // namespace kestrel

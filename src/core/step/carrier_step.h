@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/form/simulation_state.h"
 #include "core/numbers/numbers.h"
 
 // The arithmetic that electrons and holes share in their move. A draw r is a
@@ -20,15 +21,20 @@ float randomStep(float coordinate, float r, Int16 temperature);
 float shifted(float left, int direction, Int16 temperature);
 
 // How hard the band pulls a carrier whose Top is `top` where the Fermi level
-// is at `fermiY`: r × ((fermiY − top) / 500)², as a single. The carrier is
-// pulled 60 twips toward its band edge when this exceeds its threshold.
+// is at `fermiY`: r × ((fermiY − top) / kPullDistance)², as a single. The
+// carrier is pulled kPullTwips toward its band edge when this exceeds its
+// threshold.
 float pullStrength(float r, float top, Int16 fermiY);
 
-// The bin of `left` in the span from `spanStart` to `spanEnd` cut into 20:
-// 0..19 inside the span, 20 at its end, outside 0..20 beyond it.
+// The bin of `left` in the span from `spanStart` to `spanEnd` cut into kBins:
+// 0..kBins-1 inside the span, kBins at its end, outside 0..kBins beyond it.
 float binOf(float left, Int16 spanStart, Int16 spanEnd);
 
 // How far a carrier is pulled toward its band edge when the pull acts.
 inline constexpr double kPullTwips = 60;
+
+// The distance from the Fermi level at which a draw pulls with its full
+// strength.
+inline constexpr double kPullDistance = 500;
 
 }  // namespace kestrel

@@ -3,13 +3,14 @@
 
 namespace kestrel {
 
-// Bins 0, 19 and 20 have a neighbour missing or at the crystal's end, so
-// they never drift; neither does a carrier that stepped beyond the crystal.
+// The first bin, the last and the span's end (kBins) have a neighbour
+// missing or at the crystal's end, so they never drift; neither does a
+// carrier that stepped beyond the crystal.
 // The bin is a single, as a position is.
 void Form1::DriftAndCount(DotItem& dot, const BinArray& binsPrev, BinArray& bins, Int16 spanStart,
                           Int16 spanEnd) const {
     const float startBin = binOf(dot.Left, spanStart, spanEnd);
-    if (startBin > 0 && startBin < 19) {
+    if (startBin > 0 && startBin < kBins - 1) {
         const Int16 below = binsPrev(to16(startBin - 1.0));
         const Int16 above = binsPrev(to16(startBin + 1.0));
         if (below > above) {
