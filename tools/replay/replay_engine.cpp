@@ -1,18 +1,19 @@
 #include "replay_engine.h"
 
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 #include <fstream>
 #include <istream>
 #include <ostream>
 #include <string>
+#include <variant>
 
 #include "core/dump/form_dump.h"
 #include "core/dump/json_writer.h"
 #include "core/form/design.h"
 #include "core/numbers/run_time_error.h"
 #include "core/picture/svg_canvas.h"
+#include "core/session/script_line.h"
 #include "fault_explanation.h"
 
 namespace kestrel {
@@ -20,30 +21,6 @@ namespace {
 
 // A UTF-8 byte-order mark, which some editors put before the first line.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-// Splits off the first word; rest is what follows the single space after it.
-std::string_view firstWord(std::string_view text, std::string_view& rest) {
-    const auto space = text.find(' ');
-    if (space == std::string_view::npos) {
-        rest = {};
-        return text;
-    }
-    rest = text.substr(space + 1);
-    return text.substr(0, space);
-}
-
-bool isBlankLine(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-std::optional<long> parseTickCount(std::string_view text) {
-    long count = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || count < 0) {
-        return std::nullopt;
-    }
-    return count;
-}
 
 std::string errorLine(const RunTimeError& error) {
     JsonWriter json;
@@ -86,89 +63,57 @@ std::optional<int> ReplayEngine::runLine(std::string_view line, int lineNumber) 
     }
     line_ = line;
     lineNumber_ = lineNumber;
-    if (isBlankLine(line) || line.front() == '#') {
-        return std::nullopt;
-    }
-    std::string_view rest;
-    const std::string_view command = firstWord(line, rest);
-    if (command == "type") {
-        return type(rest);
-    }
-    if (command == "click") {
-        return click(rest);
-    }
-    if (command == "tick") {
-        return tickTimer(rest);
-    }
-    if (command == "picture") {
-        return writePicture(rest);
-    }
-    if (command == "dump" && line == "dump") {
-        out_ << dumpForm(form_) << '\n';
-        return std::nullopt;
-    }
-    return scriptError("not a command");
+    return std::visit([this](const auto& parsed) { return run(parsed); }, script::parseLine(line));
 }
 
-std::optional<int> ReplayEngine::type(std::string_view rest) {
-    std::string_view text;
-    const std::string_view box = firstWord(rest, text);
-    for (const auto& named : design::kTextBoxes) {
-        if (box == named.name) {
-            (form_.*named.member).Text = std::string(text);
-            return std::nullopt;
+std::optional<int> ReplayEngine::run(const script::Skip&) {
+    return std::nullopt;
+}
+
+std::optional<int> ReplayEngine::run(const script::Type& type) {
+    (form_.*type.box->member).Text = type.text;
+    return std::nullopt;
+}
+
+std::optional<int> ReplayEngine::run(const script::Click& click) {
+    const auto& button = *click.button;
+    if (const auto status = runEvent([&] { (form_.*button.click)(); }, FaultPlace{button.name})) {
+        return status;
+    }
+    if (form_.ended()) {
+        out_ << "{\"end\":true}\n";
+        return 0;
+    }
+    if (!refused_) {
+        ticksSinceReadout_ = 0;  // the set-up of Start or Restart clears CrossCount
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ReplayEngine::run(const script::Tick& tick) {
+    const auto& timer = *tick.timer;
+    for (long n = 1; n <= tick.count; ++n) {
+        countTowardReadout(timer);
+        if (const auto status =
+                runEvent([&] { kestrel::tick(form_, timer); }, FaultPlace{timer.name, n, ticksSinceReadout_})) {
+            return status;
         }
     }
-    return scriptError("type needs a box Text1 to Text7");
+    return std::nullopt;
 }
 
-std::optional<int> ReplayEngine::click(std::string_view rest) {
-    for (const auto& button : design::kButtons) {
-        if (rest == button.name) {
-            if (const auto status = runEvent([&] { (form_.*button.click)(); }, FaultPlace{button.name})) {
-                return status;
-            }
-            if (form_.ended()) {
-                out_ << "{\"end\":true}\n";
-                return 0;
-            }
-            if (!refused_) {
-                ticksSinceReadout_ = 0;  // the set-up of Start or Restart clears CrossCount
-            }
-            return std::nullopt;
-        }
-    }
-    return scriptError("click needs a button Command1 to Command3");
+std::optional<int> ReplayEngine::run(const script::Dump&) {
+    out_ << dumpForm(form_) << '\n';
+    return std::nullopt;
 }
 
-std::optional<int> ReplayEngine::tickTimer(std::string_view rest) {
-    std::string_view countText;
-    const std::string_view timer = firstWord(rest, countText);
-    const bool countGiven = rest.find(' ') != std::string_view::npos;
-    const auto count = countGiven ? parseTickCount(countText) : std::optional<long>(1);
-    if (!count) {
-        return scriptError("tick count must be a whole number");
-    }
-    for (const auto& event : design::kTimers) {
-        if (timer == event.name) {
-            for (long n = 1; n <= *count; ++n) {
-                countTowardReadout(event);
-                if (const auto status = runEvent([&] { tick(form_, event); },
-                                                 FaultPlace{event.name, n, ticksSinceReadout_})) {
-                    return status;
-                }
-            }
-            return std::nullopt;
-        }
-    }
-    return scriptError("tick needs a timer Timer1 to Timer4");
+std::optional<int> ReplayEngine::run(const script::Bad& bad) {
+    return scriptError(bad.problem);
 }
 
-std::optional<int> ReplayEngine::writePicture(std::string_view path) {
-    if (path.empty()) {
-        return scriptError("picture needs a file name");
-    }
-    std::ofstream file(std::string(path), std::ios::binary);
+std::optional<int> ReplayEngine::run(const script::Picture& picture) {
+    const std::string& path = picture.path;
+    std::ofstream file(path, std::ios::binary);
     file << picture::formSvg(form_);
     file.close();
     if (!file) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/form/form1.h"
+#include "core/session/script_line.h"
 
 namespace kestrel {
 
@@ -13,16 +14,9 @@ namespace design {
 struct TimerDesign;
 }
 
-// Drives a form from a script, one line at a time, and writes JSON Lines.
-//
-//   type BOX TEXT     BOX's text becomes TEXT (everything after the space)
-//   click BUTTON      runs Command1, Command2 or Command3
-//   tick TIMER [N]    N ticks of Timer1..Timer4; each runs only while enabled
-//   dump              one JSON object with the whole state
-//   picture FILE      the window as it would be painted now, as SVG in FILE
-//
-// Blank lines and lines starting with "#" are skipped, and so is a UTF-8
-// byte-order mark before line 1. Complaints go to the error stream, each
+// Drives a form from a script (core/session/script_line.h), one line at a
+// time, and writes JSON Lines: one whole-state object per "dump", an error
+// object per error. A UTF-8 byte-order mark before line 1 is skipped. Complaints go to the error stream, each
 // naming the line's number and quoting it.
 class ReplayEngine {
 public:
@@ -38,10 +32,13 @@ public:
     Form1& form() { return form_; }
 
 private:
-    std::optional<int> type(std::string_view rest);
-    std::optional<int> click(std::string_view rest);
-    std::optional<int> tickTimer(std::string_view rest);
-    std::optional<int> writePicture(std::string_view path);
+    std::optional<int> run(const script::Skip&);
+    std::optional<int> run(const script::Type& type);
+    std::optional<int> run(const script::Click& click);
+    std::optional<int> run(const script::Tick& tick);
+    std::optional<int> run(const script::Dump&);
+    std::optional<int> run(const script::Picture& picture);
+    std::optional<int> run(const script::Bad& bad);
     void countTowardReadout(const design::TimerDesign& event);
     std::optional<int> scriptError(std::string_view problem);
     std::ostream& complain();

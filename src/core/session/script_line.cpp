@@ -1,0 +1,116 @@
+#include "core/session/script_line.h"
+
+#include <charconv>
+#include <optional>
+
+namespace kestrel::script {
+namespace {
+
+// Splits off the first word; rest is what follows the single space after it.
+std::string_view firstWord(std::string_view text, std::string_view& rest) {
+    const auto space = text.find(' ');
+    if (space == std::string_view::npos) {
+        rest = {};
+        return text;
+    }
+    rest = text.substr(space + 1);
+    return text.substr(0, space);
+}
+
+bool isBlankLine(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+std::optional<long> parseTickCount(std::string_view text) {
+    long count = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || count < 0) {
+        return std::nullopt;
+    }
+    return count;
+}
+
+template <typename Table>
+auto named(const Table& table, std::string_view name) -> decltype(&table[0]) {
+    for (const auto& entry : table) {
+        if (name == entry.name) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+Line typeOf(std::string_view rest) {
+    std::string_view text;
+    const auto* box = named(design::kTextBoxes, firstWord(rest, text));
+    if (!box) {
+        return Bad{"type needs a box Text1 to Text7"};
+    }
+    return Type{box, std::string(text)};
+}
+
+Line clickOf(std::string_view rest) {
+    const auto* button = named(design::kButtons, rest);
+    if (!button) {
+        return Bad{"click needs a button Command1 to Command3"};
+    }
+    return Click{button};
+}
+
+Line tickOf(std::string_view rest) {
+    std::string_view countText;
+    const std::string_view timer = firstWord(rest, countText);
+    const bool countGiven = rest.find(' ') != std::string_view::npos;
+    const auto count = countGiven ? parseTickCount(countText) : std::optional<long>(1);
+    if (!count) {
+        return Bad{"tick count must be a whole number"};
+    }
+    const auto* design = named(design::kTimers, timer);
+    if (!design) {
+        return Bad{"tick needs a timer Timer1 to Timer4"};
+    }
+    return Tick{design, *count};
+}
+
+}  // namespace
+
+Line parseLine(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    if (isBlankLine(line) || line.front() == '#') {
+        return Skip{};
+    }
+    std::string_view rest;
+    const std::string_view command = firstWord(line, rest);
+    if (command == "type") {
+        return typeOf(rest);
+    }
+    if (command == "click") {
+        return clickOf(rest);
+    }
+    if (command == "tick") {
+        return tickOf(rest);
+    }
+    if (command == "picture") {
+        return rest.empty() ? Line{Bad{"picture needs a file name"}} : Line{Picture{std::string(rest)}};
+    }
+    if (line == "dump") {
+        return Dump{};
+    }
+    return Bad{"not a command"};
+}
+
+std::string typeLine(const design::TextBoxDesign& box, std::string_view text) {
+    return std::string("type ") + box.name + ' ' + std::string(text);
+}
+
+std::string clickLine(const design::ButtonDesign& button) {
+    return std::string("click ") + button.name;
+}
+
+std::string tickLine(const design::TimerDesign& timer, long count) {
+    return std::string("tick ") + timer.name + (count == 1 ? "" : ' ' + std::to_string(count));
+}
+
+}  // namespace kestrel::script
