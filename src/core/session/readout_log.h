@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/form/form1.h"
+
+// The "Current (mA)" readouts of a session, with what they were taken
+// under, for a chart of current against bias and for export.
+namespace kestrel::session {
+
+struct Readout {
+    long tick;         // Timer1 ticks of the session before the readout
+    std::string bias;  // the bias the junction was set up with, as typed with a decimal point;
+                       // empty before "Start"
+    double biasVolts;  // the same as a number
+    int temperature;   // kelvin, as set up
+    int current;       // what the readout shows
+    int electrons;
+    int holes;
+    bool partial;  // the first after a set-up: it covers less than a whole interval
+};
+
+class ReadoutLog {
+public:
+    // "Start" or "Restart" set the junction up from the boxes.
+    void setUp(const Form1& form);
+    // Timer2 is about to show the form's count.
+    void read(const Form1& form, long tick);
+
+    [[nodiscard]] const std::vector<Readout>& entries() const { return entries_; }
+    // One line per readout under a header line.
+    [[nodiscard]] std::string csv() const;
+
+private:
+    std::vector<Readout> entries_;
+    std::string bias_;
+    double biasVolts_ = 0;
+    bool partial_ = false;
+};
+
+}  // namespace kestrel::session
