@@ -61,6 +61,9 @@ struct Axis {
     }
 };
 
+// A quotient a hair off a whole number, from the division, counts as it.
+constexpr double kSlack = 1e-9;
+
 // Ticks 1, 2 or 5 times a power of ten apart, about kTargetSteps of them,
 // covering low..high.
 Axis roundAxis(double low, double high) {
@@ -76,14 +79,12 @@ Axis roundAxis(double low, double high) {
     const double mantissa = rough / power;
     // The round mantissa nearest the rough step, on a ratio scale.
     const double step = (mantissa < 1.5 ? 1 : mantissa < 3 ? 2 : mantissa < 7 ? 5 : 10) * power;
-    // A bound a hair off a tick, from the division, stays on that tick.
-    constexpr double kSlack = 1e-9;
     return {step, static_cast<long>(std::floor(low / step + kSlack)),
             static_cast<long>(std::ceil(high / step - kSlack))};
 }
 
 std::string tickLabel(const Axis& axis, long tick) {
-    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(axis.step) + 1e-9)));
+    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(axis.step) + kSlack)));
     char text[32];
     std::snprintf(text, sizeof text, "%.*f", decimals, static_cast<double>(tick) * axis.step);
     const std::string label = text;
@@ -109,18 +110,21 @@ struct Plot {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-bool isFinite(const IvPoint& point) {
-    return std::isfinite(point.bias) && std::isfinite(point.current);
+// Beyond this a value is no reading, and its ticks would not fit a long.
+constexpr double kLargestPlotted = 1e9;
+
+bool isPlottable(const IvPoint& point) {
+    return std::abs(point.bias) <= kLargestPlotted && std::abs(point.current) <= kLargestPlotted;
 }
 
 Plot plotFor(std::span<const IvPoint> points, const design::TwipsRect& box) {
-    const bool anyPoint = std::any_of(points.begin(), points.end(), isFinite);
+    const bool anyPoint = std::any_of(points.begin(), points.end(), isPlottable);
     double biasLow = anyPoint ? kInfinity : kEmptyBiasLow;
     double biasHigh = anyPoint ? -kInfinity : kEmptyBiasHigh;
     double currentLow = 0;
     double currentHigh = anyPoint ? 0 : kEmptyCurrentHigh;
     for (const IvPoint& point : points) {
-        if (isFinite(point)) {
+        if (isPlottable(point)) {
             biasLow = std::min(biasLow, point.bias);
             biasHigh = std::max(biasHigh, point.bias);
             currentLow = std::min(currentLow, point.current);
@@ -191,7 +195,7 @@ void drawIvChart(Canvas& canvas, std::span<const IvPoint> points, const design::
     drawCaptions(canvas, plot, box);
     constexpr float kHalfMark = kMarkSize / 2.0F;
     for (const IvPoint& point : points) {
-        if (!isFinite(point)) {
+        if (!isPlottable(point)) {
             continue;
         }
         const DotItem mark{plot.x(point.bias) - kHalfMark, plot.y(point.current) - kHalfMark};

@@ -21,7 +21,7 @@ struct IvPoint {
 // (filled, or hollow when partial) and, under it all, the window's notice
 // that the value is not a correct current. The ranges fit the points and
 // always show zero current; with no points the chart shows the bias box's
-// range. A point that is not a finite number is left out.
+// range. A point that is not a number, or beyond a billion, is left out.
 void drawIvChart(Canvas& canvas, std::span<const IvPoint> points, const design::TwipsRect& box);
 
 }  // namespace kestrel::picture
