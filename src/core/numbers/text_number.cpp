@@ -3,6 +3,8 @@
 #include <charconv>
 #include <system_error>
 
+#include "core/numbers/plain_number_text.h"
+
 namespace kestrel {
 namespace {
 
@@ -26,8 +28,9 @@ std::string_view trimBlanks(std::string_view text) {
 
 }  // namespace
 
-std::optional<double> parseNumber(std::string_view text) {
-    text = trimBlanks(text);
+std::optional<double> parseNumber(std::string_view boxText) {
+    const std::string plain = plainNumberText(boxText);
+    std::string_view text = trimBlanks(plain);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';

@@ -1,5 +1,8 @@
 #include "core/session/readout_log.h"
 
+#include <algorithm>
+
+#include "core/numbers/plain_number_text.h"
 #include "core/numbers/text_number.h"
 
 namespace kestrel::session {
@@ -7,12 +10,8 @@ namespace kestrel::session {
 // The set-up has read the bias box, so its text is a number.
 void ReadoutLog::setUp(const Form1& form) {
     biasVolts_ = parseNumber(form.Text4.Text).value_or(0);
-    bias_.clear();
-    for (const char c : form.Text4.Text) {
-        if (c != ' ' && c != '\t') {
-            bias_ += c == ',' ? '.' : c;
-        }
-    }
+    bias_ = plainNumberText(form.Text4.Text);
+    std::replace(bias_.begin(), bias_.end(), ',', '.');
     partial_ = true;
 }
 
