@@ -32,7 +32,7 @@ unsigned soakSeed() {
 // Texts that are not numbers, for either box; the temperature box also
 // refuses numbers outside 16 bits.
 const char* const kNotNumbers[] = {"",  "abc", "1e3", "0x10", "1.2.3", "--1", "+",
-                                   ".", "1 2", "５",  "1,5,", "V",     "\t",  "0.3V"};
+                                   ".", "1 2", "五",  "1,5,", "V",     "\t",  "0.3V"};
 const char* const kTemperaturesOutOfRange[] = {"40000", "-32769", "1e9"};
 
 class SoakSession {
