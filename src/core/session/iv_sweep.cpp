@@ -23,8 +23,8 @@ constexpr const design::TimerDesign& timerDesign(void (Form1::*procedure)()) {
     throw std::logic_error("a timer procedure without its row in the design table");
 }
 
-constexpr const design::TimerDesign& kStep = timerDesign(&Form1::Timer1_Timer);
-constexpr const design::TimerDesign& kReadout = timerDesign(&Form1::Timer2_Timer);
+const design::TimerDesign& kStep = timerDesign(&Form1::Timer1_Timer);
+const design::TimerDesign& kReadout = timerDesign(&Form1::Timer2_Timer);
 
 // The number the current box shows; the readout writes nothing else.
 Int16 shownReading(const TextBoxItem& box) {
