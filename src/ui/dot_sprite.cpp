@@ -15,7 +15,8 @@ void DotSprite::drawCircle(QPainter& painter, const QRect& box) const {
 }
 
 void DotSprite::paint(QPainter& painter, const QRect& box) {
-    const qreal ratio = painter.device()->devicePixelRatioF();
+    // Device pixels per design pixel: the screen's ratio times the zoom.
+    const qreal ratio = painter.device()->devicePixelRatioF() * painter.worldTransform().m11();
     if (ratio != std::floor(ratio)) {
         drawCircle(painter, box);
         return;

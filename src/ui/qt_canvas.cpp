@@ -44,7 +44,7 @@ void QtCanvas::ellipse(const design::TwipsRect& box) {
 
 void QtCanvas::dot(const DotItem& dot, int size, design::Colour fill) {
     const QRect box = dotArea(dot, size);
-    if (area_.intersects(box)) {
+    if (area_.intersects(painter_.transform().mapRect(QRectF(box)).toAlignedRect())) {
         dots_.forFill(fill).paint(painter_, box);
     }
 }

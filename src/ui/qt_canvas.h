@@ -12,9 +12,11 @@ namespace kestrel::ui {
 
 struct DotSprites;
 
-// The form's picture on a QPainter: twips become logical pixels, lines and
-// outlines are one pixel wide, nothing is antialiased. Dots outside `area`
-// are skipped, so a step repaints only what it changed.
+// The form's picture on a QPainter: twips become design pixels, lines and
+// outlines are one pixel wide, nothing is antialiased. A zoomed window scales
+// the painter, so lines, dots and texts grow alike. Dots outside `area` (the
+// painter's device pixels) are skipped, so a step repaints only what it
+// changed.
 class QtCanvas : public picture::Canvas {
 public:
     QtCanvas(QPainter& painter, const QFont& defaultFont, const QFont& letterFont, DotSprites& dots,

@@ -34,4 +34,11 @@ inline QRect pixels(const design::TwipsRect& box) {
     return {toPixels(box.left), toPixels(box.top), toPixels(box.width), toPixels(box.height)};
 }
 
+// A box's pixels when the whole form is shown `zoom` times its design size;
+// at zoom 1 exactly pixels(box).
+inline QRect pixels(const design::TwipsRect& box, double zoom) {
+    return {toPixels(box.left * zoom), toPixels(box.top * zoom), toPixels(box.width * zoom),
+            toPixels(box.height * zoom)};
+}
+
 }  // namespace kestrel::ui
