@@ -23,10 +23,11 @@ public:
     void paint(QPainter& painter, const QRect& box);
 
 private:
-    void drawCircle(QPainter& painter, const QRect& box) const;
+    void drawCircle(QPainter& painter, const QRect& box, bool zoomed) const;
 
     QColor fill_;
     QPixmap sprite_;
+    bool spriteZoomed_ = false;
 };
 
 // The window's two kinds of dot: black electrons and white holes.

@@ -38,6 +38,9 @@ private:
     QRegion area_;
 };
 
+// Whether the painter draws the form larger than designed.
+bool isZoomed(const QPainter& painter);
+
 // The window pixels a dot or a line covers, in logical pixels.
 QRect dotArea(const DotItem& dot, int dotSize);
 QRect lineArea(const LineItem& line);

@@ -15,6 +15,7 @@ inline constexpr int kTwipsPerPixel = 15;
 // Lines and outlines are one logical pixel wide, so they thicken with the
 // items on a denser screen.
 inline constexpr int kLineWidth = 1;
+inline constexpr double kHalfPixel = 0.5;
 
 inline int toPixels(double twips) {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
