@@ -422,11 +422,14 @@ KeysDialog* FormWindow::showKeys() {
     return keysDialog_;
 }
 
+// Queued, the end also comes when the program ends before its event loop
+// has begun, as a script given on the command line may.
 void FormWindow::endProgram(int status) {
     ended_ = true;
     clock_->stop();
     hide();
-    QCoreApplication::exit(status);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
 }
 
 // A repaint request paints every changed widget of the window and puts the
