@@ -4,12 +4,16 @@
 #include <vector>
 
 #include "core/session/readout_log.h"
+#include "ui/dot_sprite.h"
 
 namespace kestrel::ui {
 
 // The session's readouts as a chart of the current against the bias, in a
-// window of its own beside the form. The first readout after each set-up
-// covers less than a whole interval and is drawn hollow.
+// window of its own beside the form, drawn by the core's chart. Readouts
+// before the first set-up have no bias and are left out; the first after
+// each set-up covers less than a whole interval and is drawn hollow. Under
+// the chart stands the window's notice that the value is not a correct
+// current.
 class IvChartWindow : public QWidget {
     Q_OBJECT
 
@@ -25,6 +29,7 @@ protected:
 
 private:
     std::vector<session::Readout> shown_;
+    DotSprites marks_;
 };
 
 }  // namespace kestrel::ui

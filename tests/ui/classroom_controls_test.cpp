@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -21,6 +22,8 @@
 #include "ui/classroom_actions.h"
 #include "ui/form_surface.h"
 #include "ui/form_window.h"
+#include "ui/iv_chart_window.h"
+#include "ui/keys_dialog.h"
 
 // The classroom controls as a teacher uses them: keys on the shown window,
 // the context menu, the run's files.
@@ -309,6 +312,38 @@ TEST_F(ClassroomTest, TheMenuComesOnTheDiagramNotOnTheControls) {
     }
     EXPECT_EQ(items.first(), "Pause");
     menu->close();
+}
+
+TEST_F(ClassroomTest, TheChartWindowFollowsTheReadoutsAndF1ListsEveryKey) {
+    window.setPaused(true);
+    window.typeText(4, "0.3");
+    QTest::mouseClick(window.button(1), Qt::LeftButton);
+    for (int n = 0; n < 450; ++n) {
+        window.stepOnce();
+    }
+    press(Qt::Key_I, Qt::ControlModifier);
+    const IvChartWindow* chart = window.findChild<IvChartWindow*>();
+    ASSERT_TRUE(chart && chart->isVisible());
+    EXPECT_EQ(chart->shown(), window.session().readouts().entries());
+    for (int n = 0; n < 200; ++n) {
+        window.stepOnce();
+    }
+    EXPECT_EQ(chart->shown().size(), 3U);
+    EXPECT_EQ(chart->shown(), window.session().readouts().entries());
+
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    press(Qt::Key_F1);
+    const KeysDialog* keys = window.findChild<KeysDialog*>();
+    ASSERT_TRUE(keys && keys->isVisible());
+    const QTableWidget* table = keys->findChild<QTableWidget*>();
+    ASSERT_TRUE(table);
+    ASSERT_EQ(table->rowCount(), static_cast<int>(window.actions().listed().size()));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QAction* action = window.actions().listed()[static_cast<std::size_t>(row)].action;
+        EXPECT_TRUE(
+            table->item(row, 0)->text().startsWith(action->shortcut().toString(QKeySequence::NativeText)));
+    }
 }
 
 }  // namespace
