@@ -134,16 +134,17 @@ void FormWindow::connectActions() {
     connect(a.keys, &QAction::triggered, this, &FormWindow::showKeys);
 }
 
-// The new form is loaded before anything else sees it, and the session
-// takes over a loaded form; the teacher's pause and speed carry over.
+// The new form is loaded before anything else sees it (should loading
+// fail, the old form and session stay), and the session takes over a
+// loaded form; the teacher's pause and speed carry over.
 void FormWindow::loadFreshForm() {
+    auto fresh = std::make_unique<Form1>();
+    fresh->Form_Load();
     const bool paused = session_->paused();
     const double speed = session_->speed();
     session_.reset();
-    auto fresh = std::make_unique<Form1>();
     surface_->setForm(*fresh);
     form_ = std::move(fresh);
-    form_->Form_Load();
     session_ = std::make_unique<session::Session>(*form_);
     session_->setSpeed(speed);
     if (paused) {

@@ -1,5 +1,6 @@
 #include "ui/run_clock.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -22,14 +23,17 @@ double RunClock::takeElapsedMs() {
     return static_cast<double>(now - std::exchange(takenAt_, now)) / kNanosecondsPerMs;
 }
 
-// A timer rounded down would wake before the tick is due and find nothing
-// to do; rounded up, it wakes at most a millisecond late.
+// The time is counted from the last time taken, so the work done since
+// does not delay the tick. A timer rounded down would wake before the tick
+// is due and find nothing to do; rounded up, it wakes at most a millisecond
+// late.
 void RunClock::schedule(std::optional<double> ms) {
     if (!ms) {
         timer_.stop();
         return;
     }
-    timer_.start(static_cast<int>(std::ceil(*ms)));
+    const double sinceTaken = static_cast<double>(elapsed_.nsecsElapsed() - takenAt_) / kNanosecondsPerMs;
+    timer_.start(static_cast<int>(std::ceil(std::max(0.0, *ms - sinceTaken))));
 }
 
 }  // namespace kestrel::ui

@@ -22,7 +22,8 @@ public:
     // made), to hand to the session.
     double takeElapsedMs();
 
-    // Sets the timer for `ms` from now, or stops it when nothing falls due.
+    // Sets the timer for `ms` after the time was last taken, or stops it
+    // when nothing falls due.
     void schedule(std::optional<double> ms);
     void stop() { timer_.stop(); }
     [[nodiscard]] bool isScheduled() const { return timer_.isActive(); }

@@ -91,6 +91,11 @@ TEST_F(ClassroomTest, ASavedRunReplaysByteIdenticalAndGoesOn) {
     QTest::mouseClick(window.button(1), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window.session().steps() >= 15; }, kLiveWaitMs));
     window.setPaused(true);
+    chosenFile = file("no-such-folder/run.replay");
+    press(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_TRUE(messages[0].startsWith("Cannot write " + chosenFile)) << messages[0].toStdString();
+    messages.clear();
     chosenFile = file("run.replay");
     press(Qt::Key_S, Qt::ControlModifier);
     QFile saved(chosenFile);
@@ -158,6 +163,9 @@ TEST_F(ClassroomTest, ZoomTwoDoublesEveryPlaceAndZoomOneIsTheDesignedWindow) {
     ASSERT_EQ(window.zoom(), 2);
     const QImage zoomed = render(window);
     EXPECT_EQ(zoomed.size(), designed.size() * 2);
+    chosenFile = file("zoomed.png");
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QImage(chosenFile).convertToFormat(QImage::Format_RGB32), zoomed);
     EXPECT_EQ(window.button(1)->geometry(), QRect(704, 592, 162, 66));
     EXPECT_DOUBLE_EQ(window.button(1)->font().pointSizeF(), 18);
 
