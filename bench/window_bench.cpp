@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QTimer>
+#include <QPushButton>
 
 #include "ui/form_window.h"
 
@@ -14,17 +14,17 @@ namespace {
 constexpr int kWarmUpTicks = 2000;
 
 void tick(FormWindow& window) {
-    QMetaObject::invokeMethod(window.timer(1), "timeout", Qt::DirectConnection);
+    window.tickTimer(1);
 }
 
 void BM_TickAndRepaint(benchmark::State& state) {
     FormWindow window;
     window.show();
-    window.form().Command1_Click();
+    window.setPaused(true);  // ticks are driven here, not by the clock
+    window.button(1)->click();
     for (int n = 0; n < kWarmUpTicks; ++n) {
         tick(window);
     }
-    window.timer(1)->stop();  // ticks are driven here, not by the clock
     // The whole window, child widgets included, painted into an image the
     // size of the screen's backing store.
     QImage frame(window.size() * window.devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);

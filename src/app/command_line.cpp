@@ -2,12 +2,17 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QStringList>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <utility>
+#include <variant>
 
 #include "app_identity.h"
+#include "core/numbers/text_number.h"
 
 namespace kestrel::app {
 namespace {
@@ -59,6 +64,86 @@ QString helpText(const QCommandLineParser& parser) {
     return QStringLiteral("Usage: %1 [options]\n").arg(QString::fromLatin1(kProgram)) + text;
 }
 
+CommandLine endsWith(int status) {
+    CommandLine ends;
+    ends.exitStatus = status;
+    return ends;
+}
+
+// The options that set up the window.
+struct StartParser {
+    QCommandLineOption bias{QStringLiteral("bias"), QStringLiteral("Type VOLTS into the \"Bias (V)\" box."),
+                            QStringLiteral("VOLTS")};
+    QCommandLineOption start{QStringLiteral("start"),
+                             QStringLiteral("Click \"Start\" once the window is up.")};
+    QCommandLineOption paused{QStringLiteral("paused"),
+                              QStringLiteral("Begin paused (Alt+K resumes, Alt+L steps).")};
+    QCommandLineOption speed{QStringLiteral("speed"),
+                             QStringLiteral("Run at FACTOR times the normal speed: 0.25, 0.5, 1, 2 or 4 (the "
+                                            "nearest of these)."),
+                             QStringLiteral("FACTOR")};
+    QCommandLineOption zoom{
+        QStringLiteral("zoom"),
+        QStringLiteral("Show the window FACTOR times its size: 1, 1.25, 1.5, 2, 2.5, 3 or 4 "
+                       "(the nearest of these)."),
+        QStringLiteral("FACTOR")};
+    QCommandLineOption fullScreen{QStringLiteral("full-screen"),
+                                  QStringLiteral("Fill the screen with the window, scaled to fit.")};
+    QCommandLineOption script{
+        QStringLiteral("script"),
+        QStringLiteral("Replay a saved run from FILE first, then go on live from its end."),
+        QStringLiteral("FILE")};
+
+    void addTo(QCommandLineParser& parser) {
+        parser.addOptions({bias, start, paused, speed, zoom, fullScreen, script});
+    }
+};
+
+// A factor that is a positive number.
+std::optional<double> factor(const QString& text) {
+    bool isNumber = false;
+    const double value = text.toDouble(&isNumber);
+    if (!isNumber || !std::isfinite(value) || value <= 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The start options, or the status of a usage error already reported.
+std::variant<StartOptions, int> startOptions(const QCommandLineParser& parser, const StartParser& options) {
+    StartOptions start;
+    start.start = parser.isSet(options.start);
+    start.paused = parser.isSet(options.paused);
+    start.fullScreen = parser.isSet(options.fullScreen);
+    if (parser.isSet(options.bias)) {
+        const QString bias = parser.value(options.bias);
+        if (!parseNumber(bias.toStdString())) {
+            return usageError(QStringLiteral("--bias needs a number of volts, not '%1'").arg(bias));
+        }
+        start.bias = bias.toStdString();
+    }
+    for (const auto& [option, value] :
+         {std::pair{&options.speed, &start.speed}, {&options.zoom, &start.zoom}}) {
+        if (parser.isSet(*option)) {
+            *value = factor(parser.value(*option));
+            if (!*value) {
+                return usageError(QStringLiteral("--%1 needs a positive number, not '%2'")
+                                      .arg(option->names().first(), parser.value(*option)));
+            }
+        }
+    }
+    if (parser.isSet(options.script)) {
+        const QString path = parser.value(options.script);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return usageError(QStringLiteral("cannot read the script %1: %2").arg(path, file.errorString()));
+        }
+        start.script = file.readAll().toStdString();
+        start.scriptPath = path.toStdString();
+    }
+    return start;
+}
+
 }  // namespace
 
 CommandLine readCommandLine(int argc, char** argv) {
@@ -72,6 +157,8 @@ CommandLine readCommandLine(int argc, char** argv) {
     const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
+    StartParser startParser;
+    startParser.addTo(parser);
     acceptQtOptions(parser);
 
     QStringList arguments;
@@ -79,20 +166,26 @@ CommandLine readCommandLine(int argc, char** argv) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     if (!parser.parse(arguments)) {
-        return {usageError(parser.errorText())};
+        return endsWith(usageError(parser.errorText()));
     }
     if (parser.isSet(help)) {
-        return {print(helpText(parser))};
+        return endsWith(print(helpText(parser)));
     }
     if (parser.isSet(version)) {
-        return {
-            print(QStringLiteral("%1 %2\n").arg(QString::fromLatin1(kProgram), QString::fromUtf8(kVersion)))};
+        return endsWith(
+            print(QStringLiteral("%1 %2\n").arg(QString::fromLatin1(kProgram), QString::fromUtf8(kVersion))));
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return {
-            usageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()))};
+        return endsWith(
+            usageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first())));
     }
-    return {};
+    auto start = startOptions(parser, startParser);
+    if (const int* status = std::get_if<int>(&start)) {
+        return endsWith(*status);
+    }
+    CommandLine opens;
+    opens.start = std::get<StartOptions>(std::move(start));
+    return opens;
 }
 
 }  // namespace kestrel::app

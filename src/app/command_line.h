@@ -1,16 +1,32 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace kestrel::app {
 
+// How the window starts, as the command line asks.
+struct StartOptions {
+    std::optional<std::string> bias;  // typed into the bias box
+    bool start = false;               // "Start" clicked once the window is up
+    bool paused = false;
+    std::optional<double> speed;  // the nearest of the speeds
+    std::optional<double> zoom;   // the nearest of the zoom steps
+    bool fullScreen = false;
+    // A saved run replayed first, as "Open saved script" does.
+    std::optional<std::string> scriptPath;
+    std::string script;
+};
+
 // What the command line asks of the program. It is read before any
 // application object or display exists, so --help and --version answer
-// anywhere, even where no window can open.
+// anywhere, even where no window can open, and a bad value is refused
+// before a window appears.
 struct CommandLine {
     // Set when the program ends without opening its window: 0 after --help
     // or --version, 2 after a usage error, which is reported on stderr.
     std::optional<int> exitStatus;
+    StartOptions start;
 };
 
 CommandLine readCommandLine(int argc, char** argv);

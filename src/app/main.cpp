@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPushButton>
+#include <QTimer>
 
 #include "app_identity.h"
 #include "command_line.h"
@@ -9,6 +11,9 @@
 #include "ui/form_window.h"
 
 namespace {
+
+constexpr int kBiasBox = 4;      // Text4, "Bias (V)"
+constexpr int kStartButton = 1;  // Command1, "Start"
 
 // The program icon at every size it is drawn in.
 QIcon programIcon() {
@@ -19,11 +24,40 @@ QIcon programIcon() {
     return icon;
 }
 
+// Sets the window up as the command line asks: the saved run first (it
+// starts from a freshly loaded form), then the bias typed, the speed, the
+// pause, the size; "Start" is clicked once the window is up.
+void applyStartOptions(kestrel::ui::FormWindow& window, const kestrel::app::StartOptions& start) {
+    if (start.scriptPath) {
+        window.replayScript(QByteArray::fromStdString(start.script),
+                            QString::fromStdString(*start.scriptPath));
+    }
+    if (start.bias) {
+        window.typeText(kBiasBox, QString::fromStdString(*start.bias));
+    }
+    if (start.speed) {
+        window.setSpeed(*start.speed);
+    }
+    if (start.paused) {
+        window.setPaused(true);
+    }
+    if (start.zoom) {
+        window.setZoom(*start.zoom);
+    }
+    if (start.fullScreen) {
+        window.setFullScreen(true);
+    }
+    if (start.start) {
+        QTimer::singleShot(0, window.button(kStartButton), &QPushButton::click);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (const auto status = kestrel::app::readCommandLine(argc, argv).exitStatus) {
-        return *status;
+    const kestrel::app::CommandLine commandLine = kestrel::app::readCommandLine(argc, argv);
+    if (commandLine.exitStatus) {
+        return *commandLine.exitStatus;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(kestrel::app::kInternalName));
@@ -37,5 +71,6 @@ int main(int argc, char** argv) {
 
     kestrel::ui::FormWindow window;
     window.show();
+    applyStartOptions(window, commandLine.start);
     return QApplication::exec();
 }

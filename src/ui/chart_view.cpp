@@ -1,6 +1,7 @@
 #include "ui/chart_view.h"
 
 #include <QPainter>
+#include <cmath>
 
 #include "core/form/form1.h"
 #include "core/picture/form_picture.h"
@@ -8,13 +9,30 @@
 #include "ui/qt_canvas.h"
 
 namespace kestrel::ui {
+namespace {
 
-ChartView::ChartView(const Form1& form, QWidget* parent) : QFrame(parent), form_(form) {
+// The sunken border of a picture box, in design pixels.
+constexpr int kBorderWidth = 2;
+
+}  // namespace
+
+ChartView::ChartView(const Form1& form, QWidget* parent) : QFrame(parent), form_(&form) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
+    setLineWidth(kBorderWidth);
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
+}
+
+void ChartView::setForm(const Form1& form) {
+    form_ = &form;
+    update();
+}
+
+void ChartView::setZoom(double zoom) {
+    zoom_ = zoom;
+    setLineWidth(static_cast<int>(std::lround(kBorderWidth * zoom)));
+    update();
 }
 
 void ChartView::paintEvent(QPaintEvent* event) {
@@ -23,10 +41,13 @@ void ChartView::paintEvent(QPaintEvent* event) {
     const QRect inside = contentsRect();
     painter.setClipRect(inside);
     painter.translate(inside.topLeft());
+    if (zoom_ != 1) {
+        painter.scale(zoom_, zoom_);
+    }
 
     DotSprites noDots;
     QtCanvas canvas(painter, font(), font(), noDots, QRegion());
-    picture::drawChart(canvas, form_);
+    picture::drawChart(canvas, *form_);
 }
 
 }  // namespace kestrel::ui

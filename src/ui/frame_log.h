@@ -29,6 +29,14 @@ public:
         write(what, start, Clock::now() - start);
     }
 
+    // Times work that says what it was once it is done.
+    template <typename Work>
+    void timeNamed(Work&& work) {
+        const Clock::time_point start = Clock::now();
+        const std::string_view what = work();
+        write(what, start, Clock::now() - start);
+    }
+
     // True on the first repaint only; the window then calls
     // firstPaintShown() once that repaint has reached the screen.
     bool isFirstPaint() { return !std::exchange(painted_, true); }

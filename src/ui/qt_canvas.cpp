@@ -16,7 +16,35 @@ QPen outline() {
     return {Qt::black, kLineWidth};
 }
 
+// A one-pixel stroke at identity covers the pixels right of and below its
+// path. Scaled, a pen is centred on the path instead; half a design pixel
+// across and down puts a zoomed stroke on exactly the pixels the design
+// pixel grew into.
+class ZoomedStroke {
+public:
+    explicit ZoomedStroke(QPainter& painter) : painter_(painter), zoomed_(isZoomed(painter)) {
+        if (zoomed_) {
+            painter_.translate(kHalfPixel, kHalfPixel);
+        }
+    }
+    ~ZoomedStroke() {
+        if (zoomed_) {
+            painter_.translate(-kHalfPixel, -kHalfPixel);
+        }
+    }
+    ZoomedStroke(const ZoomedStroke&) = delete;
+    ZoomedStroke& operator=(const ZoomedStroke&) = delete;
+
+private:
+    QPainter& painter_;
+    bool zoomed_;
+};
+
 }  // namespace
+
+bool isZoomed(const QPainter& painter) {
+    return painter.worldTransform().m11() != 1;
+}
 
 QtCanvas::QtCanvas(QPainter& painter, const QFont& defaultFont, const QFont& letterFont, DotSprites& dots,
                    const QRegion& area)
@@ -27,30 +55,34 @@ QtCanvas::QtCanvas(QPainter& painter, const QFont& defaultFont, const QFont& let
 void QtCanvas::line(const LineItem& ends, const design::Pen& pen) {
     const Qt::PenStyle style = pen.style == design::LineStyle::DashDot ? Qt::DashDotLine : Qt::SolidLine;
     painter_.setPen(QPen(qtColour(pen.colour), kLineWidth, style));
+    const ZoomedStroke stroke(painter_);
     painter_.drawLine(toPixels(ends.X1, ends.Y1), toPixels(ends.X2, ends.Y2));
 }
 
 void QtCanvas::rectangle(const design::TwipsRect& box, const design::Colour* fill) {
     painter_.setPen(outline());
     painter_.setBrush(fill ? QBrush(qtColour(*fill)) : QBrush());
+    const ZoomedStroke stroke(painter_);
     painter_.drawRect(strokeRect(pixels(box)));
 }
 
 void QtCanvas::ellipse(const design::TwipsRect& box) {
     painter_.setPen(outline());
     painter_.setBrush(QBrush());
+    const ZoomedStroke stroke(painter_);
     painter_.drawEllipse(strokeRect(pixels(box)));
 }
 
 void QtCanvas::dot(const DotItem& dot, int size, design::Colour fill) {
     const QRect box = dotArea(dot, size);
-    if (area_.intersects(box)) {
+    if (area_.intersects(painter_.transform().mapRect(QRectF(box)).toAlignedRect())) {
         dots_.forFill(fill).paint(painter_, box);
     }
 }
 
 void QtCanvas::point(float x, float y, design::Colour colour) {
     painter_.setPen(QPen(qtColour(colour), kLineWidth));
+    const ZoomedStroke stroke(painter_);
     painter_.drawPoint(toPixels(x, y));
 }
 

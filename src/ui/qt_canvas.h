@@ -12,9 +12,11 @@ namespace kestrel::ui {
 
 struct DotSprites;
 
-// The form's picture on a QPainter: twips become logical pixels, lines and
-// outlines are one pixel wide, nothing is antialiased. Dots outside `area`
-// are skipped, so a step repaints only what it changed.
+// The form's picture on a QPainter: twips become design pixels, lines and
+// outlines are one pixel wide, nothing is antialiased. A zoomed window scales
+// the painter, so lines, dots and texts grow alike. Dots outside `area` (the
+// painter's device pixels) are skipped, so a step repaints only what it
+// changed.
 class QtCanvas : public picture::Canvas {
 public:
     QtCanvas(QPainter& painter, const QFont& defaultFont, const QFont& letterFont, DotSprites& dots,
@@ -35,6 +37,9 @@ private:
     DotSprites& dots_;
     QRegion area_;
 };
+
+// Whether the painter draws the form larger than designed.
+bool isZoomed(const QPainter& painter);
 
 // The window pixels a dot or a line covers, in logical pixels.
 QRect dotArea(const DotItem& dot, int dotSize);

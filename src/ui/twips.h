@@ -15,6 +15,7 @@ inline constexpr int kTwipsPerPixel = 15;
 // Lines and outlines are one logical pixel wide, so they thicken with the
 // items on a denser screen.
 inline constexpr int kLineWidth = 1;
+inline constexpr double kHalfPixel = 0.5;
 
 inline int toPixels(double twips) {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
@@ -32,6 +33,13 @@ inline QRect strokeRect(const QRect& box) {
 
 inline QRect pixels(const design::TwipsRect& box) {
     return {toPixels(box.left), toPixels(box.top), toPixels(box.width), toPixels(box.height)};
+}
+
+// A box's pixels when the whole form is shown `zoom` times its design size;
+// at zoom 1 exactly pixels(box).
+inline QRect pixels(const design::TwipsRect& box, double zoom) {
+    return {toPixels(box.left * zoom), toPixels(box.top * zoom), toPixels(box.width * zoom),
+            toPixels(box.height * zoom)};
 }
 
 }  // namespace kestrel::ui

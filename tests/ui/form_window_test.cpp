@@ -27,17 +27,18 @@ struct Message {
 
 class FormWindowTest : public ::testing::Test {
 protected:
+    // The tests tick the timers themselves: the run's own clock stands still.
     FormWindowTest()
         : window([this](QWidget*, const QString& text, bool fatal) {
               messages.push_back({text, fatal});
-          }) {}
+          }) {
+        window.setPaused(true);
+    }
 
     QImage render() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
     // One tick of a timer, run at once instead of waiting for it.
-    void tickTimer(int number) {
-        QMetaObject::invokeMethod(window.timer(number), "timeout", Qt::DirectConnection);
-    }
+    void tickTimer(int number) { window.tickTimer(number); }
 
     void typeBias(const QString& text) {
         window.textBox(4)->selectAll();
@@ -69,6 +70,7 @@ protected:
 };
 
 TEST_F(FormWindowTest, OpensAtTheDesignSizeWithTheControlsInPlace) {
+    window.setPaused(false);  // a paused run says so in the title
     EXPECT_EQ(window.size(), QSize(605, 453));
     EXPECT_EQ(window.minimumSize(), QSize(605, 453));
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Kestrel Sim\u3000Ver.\u03b2"));
@@ -78,8 +80,8 @@ TEST_F(FormWindowTest, OpensAtTheDesignSizeWithTheControlsInPlace) {
     EXPECT_EQ(window.textBox(4)->geometry(), QRect(152, 400, 33, 18));
     EXPECT_EQ(window.textBox(4)->accessibleName(), "Bias (V)");
     EXPECT_FALSE(window.textBox(2)->isEnabled() || window.textBox(3)->isEnabled());
-    EXPECT_FALSE(window.timer(1)->isActive() || window.timer(3)->isActive() || window.timer(4)->isActive());
-    EXPECT_TRUE(window.timer(2)->isActive());
+    EXPECT_FALSE(window.timerRuns(1) || window.timerRuns(3) || window.timerRuns(4));
+    EXPECT_TRUE(window.timerRuns(2));
 }
 
 TEST_F(FormWindowTest, BandLinesLieOnTheirPixelRows) {
@@ -144,7 +146,7 @@ TEST_F(FormWindowTest, StartDrawsTheNewBandsAndTheSeededCarriers) {
     EXPECT_GT(holesSeen, 10);
     const DotItem& lastHole = form.Shape2(80);
     EXPECT_EQ(image.pixel(px(lastHole.Left) + 3, px(lastHole.Top) + 3), qRgb(255, 255, 255));
-    EXPECT_TRUE(window.timer(1)->isActive());
+    EXPECT_TRUE(window.timerRuns(1));
 }
 
 TEST_F(FormWindowTest, EachStepRedrawsTheDotsWhereTheFormMovedThem) {
@@ -185,7 +187,7 @@ TEST_F(FormWindowTest, MarkersShowAtTheirEventAndGoWithTheirTimer) {
         tickTimer(1);
     }
     ASSERT_TRUE(form.Line18.Visible && form.Line19.Visible);
-    EXPECT_TRUE(window.timer(3)->isActive() && window.timer(4)->isActive());
+    EXPECT_TRUE(window.timerRuns(3) && window.timerRuns(4));
     const auto colourAtMiddle = [](const QImage& image, const LineItem& marker) {
         return image.pixel(px(marker.X1), px((marker.Y1 + marker.Y2) / 2));
     };
@@ -198,7 +200,7 @@ TEST_F(FormWindowTest, MarkersShowAtTheirEventAndGoWithTheirTimer) {
     const QImage hidden = render();
     EXPECT_NE(colourAtMiddle(hidden, form.Line18), qRgb(255, 0, 0));
     EXPECT_NE(colourAtMiddle(hidden, form.Line19), qRgb(0, 0, 255));
-    EXPECT_FALSE(window.timer(3)->isActive() || window.timer(4)->isActive());
+    EXPECT_FALSE(window.timerRuns(3) || window.timerRuns(4));
 }
 
 TEST_F(FormWindowTest, BiasOutsideTheLimitsIsRewrittenInTheBox) {
@@ -222,26 +224,29 @@ TEST_F(FormWindowTest, BadBiasShowsAMessageAndChangesNothing) {
     EXPECT_TRUE(messages[0].text.contains("Bias (V)"));
     EXPECT_TRUE(messages[0].text.contains("\"0,3x\""));
     EXPECT_EQ(dumpForm(window.form()), before);
-    EXPECT_TRUE(window.timer(1)->isActive());
+    EXPECT_TRUE(window.timerRuns(1));
 }
 
 TEST_F(FormWindowTest, CloseEndsTheProgram) {
     window.show();
+    window.setPaused(false);
+    ASSERT_TRUE(window.clockRuns());
     QTest::mouseClick(window.button(2), Qt::LeftButton);
     EXPECT_TRUE(window.form().ended());
     EXPECT_TRUE(window.isHidden());
-    EXPECT_FALSE(window.timer(2)->isActive());
+    EXPECT_FALSE(window.clockRuns());
 }
 
 TEST_F(FormWindowTest, FatalErrorShowsTheMessageAndEndsTheProgram) {
     window.show();
+    window.setPaused(false);
     window.form().Text2.Text = "30";  // a Fermi level that overflows the band geometry
     QTest::mouseClick(window.button(3), Qt::LeftButton);
     ASSERT_EQ(messages.size(), 1U);
     EXPECT_TRUE(messages[0].fatal);
     EXPECT_TRUE(messages[0].text.contains("Overflow"));
     EXPECT_TRUE(window.isHidden());
-    EXPECT_FALSE(window.timer(2)->isActive());
+    EXPECT_FALSE(window.clockRuns());
 }
 
 TEST_F(FormWindowTest, ReadoutShowsTheNetCount) {

@@ -19,6 +19,8 @@ struct Readout {
     int electrons;
     int holes;
     bool partial;  // the first after a set-up: it covers less than a whole interval
+
+    bool operator==(const Readout&) const = default;
 };
 
 class ReadoutLog {

@@ -94,6 +94,15 @@ void Session::setSpeed(double speed) {
     speed_ = static_cast<int>(nearest - kSpeeds.begin());
 }
 
+bool Session::tickNow(const design::TimerDesign& timer) {
+    const auto number = static_cast<std::size_t>(&timer - design::kTimers.data());
+    if (!due_.at(number)) {
+        return false;
+    }
+    fire(number, std::max(now_, *due_[number]), now_);
+    return true;
+}
+
 // Ticks fall due in time order; timers due at the same moment tick in the
 // order of their numbers, so a step comes before the readout it completes.
 void Session::runUntil(double formTime) {
@@ -193,9 +202,7 @@ std::optional<ReplayStop> Session::replay(std::string_view scriptText) {
                 return ReplayStop{number, ""};
             }
         } else if (const auto* tick = std::get_if<script::Tick>(&parsed)) {
-            const auto timer = static_cast<std::size_t>(tick->timer - design::kTimers.data());
-            for (long n = 0; n < tick->count && due_[timer]; ++n) {
-                fire(timer, std::max(now_, *due_[timer]), now_);
+            for (long n = 0; n < tick->count && tickNow(*tick->timer); ++n) {
             }
         }
     }

@@ -58,6 +58,13 @@ public:
     void faster();
     void setSpeed(double speed);  // the nearest of kSpeeds
 
+    // One tick of a running timer at once, as a script's tick line runs it:
+    // the form time moves on to when it falls due, if that is later. A timer
+    // that does not run does nothing and gives false.
+    bool tickNow(const design::TimerDesign& timer);
+    // Timer1 ticks of the session so far.
+    [[nodiscard]] long steps() const { return ticks_; }
+
     // Every event that reached the form, as a script that replays it.
     [[nodiscard]] std::string script() const;
     [[nodiscard]] const ReadoutLog& readouts() const { return readouts_; }

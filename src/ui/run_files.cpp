@@ -1,0 +1,66 @@
+#include "ui/run_files.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QSaveFile>
+
+namespace kestrel::ui {
+namespace {
+
+struct Choice {
+    const char* title;
+    const char* filter;
+    const char* suffix;  // added to a name typed without one
+    bool save;
+};
+
+Choice choiceFor(FileUse use) {
+    switch (use) {
+        case FileUse::SavePicture:
+            return {"Save picture as PNG", "PNG pictures (*.png)", "png", true};
+        case FileUse::SaveScript:
+            return {"Save run as script", "Kestrel scripts (*.replay);;Text files (*.txt)", "replay", true};
+        case FileUse::OpenScript:
+            return {"Open saved script", "Kestrel scripts (*.replay *.txt);;All files (*)", "", false};
+        case FileUse::ExportReadouts:
+            return {"Export readouts as CSV", "CSV files (*.csv)", "csv", true};
+    }
+    return {"", "", "", false};
+}
+
+}  // namespace
+
+QString askForFile(QWidget* parent, FileUse use) {
+    const Choice choice = choiceFor(use);
+    const QString title = QString::fromUtf8(choice.title);
+    const QString filter = QString::fromUtf8(choice.filter);
+    if (!choice.save) {
+        return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    }
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromLatin1(choice.suffix));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        return file.errorString();
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> readWholeFile(const QString& path, QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return file.errorString();
+    }
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return file.errorString();
+    }
+    return std::nullopt;
+}
+
+}  // namespace kestrel::ui

@@ -1,0 +1,358 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/dump/form_dump.h"
+#include "replay_engine.h"
+#include "ui/classroom_actions.h"
+#include "ui/form_surface.h"
+#include "ui/form_window.h"
+#include "ui/iv_chart_window.h"
+#include "ui/keys_dialog.h"
+
+// The classroom controls as a teacher uses them: keys on the shown window,
+// the context menu, the run's files.
+namespace kestrel::ui {
+namespace {
+
+constexpr int kLiveWaitMs = 5000;  // a generous bound for a few ticks of real time
+
+class ClassroomTest : public ::testing::Test {
+protected:
+    ClassroomTest() {
+        window.setFileChooser([this](QWidget*, FileUse) { return chosenFile; });
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    // A key pressed wherever the focus is, as the user presses it.
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    }
+
+    QImage render(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    QString file(const char* name) const { return scratch.filePath(QString::fromLatin1(name)); }
+
+    static std::string replayedDump(const std::string& script) {
+        std::istringstream in(script + "dump\n");
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(replayScript(in, out, err), 0) << err.str();
+        return out.str().substr(0, out.str().size() - 1);
+    }
+
+    std::vector<QString> messages;
+    QTemporaryDir scratch;
+    QString chosenFile;
+    FormWindow window{[this](QWidget*, const QString& text, bool) { messages.push_back(text); }};
+};
+
+TEST_F(ClassroomTest, APausedRunStandsStillAndStepsAreReplayedTicks) {
+    QTest::mouseClick(window.button(1), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window.session().steps() > 0; }, kLiveWaitMs));
+    press(Qt::Key_K, Qt::AltModifier);
+    ASSERT_TRUE(window.session().paused());
+    const std::string paused = dumpForm(window.form());
+    QTest::qWait(1000);
+    EXPECT_EQ(dumpForm(window.form()), paused);
+    EXPECT_FALSE(window.clockRuns());
+
+    const long before = window.session().steps();
+    constexpr int kSteps = 30;
+    for (int n = 0; n < kSteps; ++n) {
+        press(Qt::Key_L, Qt::AltModifier);
+    }
+    EXPECT_EQ(window.session().steps(), before + kSteps);
+    EXPECT_EQ(replayedDump(window.session().script()), dumpForm(window.form()));
+
+    press(Qt::Key_K, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.session().steps() > before + kSteps; }, kLiveWaitMs));
+}
+
+TEST_F(ClassroomTest, ASavedRunReplaysByteIdenticalAndGoesOn) {
+    window.typeText(4, "0.2");
+    QTest::mouseClick(window.button(1), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window.session().steps() >= 15; }, kLiveWaitMs));
+    window.setPaused(true);
+    chosenFile = file("no-such-folder/run.replay");
+    press(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_TRUE(messages[0].startsWith("Cannot write " + chosenFile)) << messages[0].toStdString();
+    messages.clear();
+    chosenFile = file("run.replay");
+    press(Qt::Key_S, Qt::ControlModifier);
+    QFile saved(chosenFile);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray script = saved.readAll();
+    EXPECT_EQ(script.toStdString(), window.session().script());
+
+    FormWindow copy([this](QWidget*, const QString& text, bool) { messages.push_back(text); });
+    copy.setPaused(true);
+    ASSERT_TRUE(copy.openScript(chosenFile));
+    EXPECT_EQ(copy.session().script(), script.toStdString());
+    EXPECT_EQ(dumpForm(copy.form()), dumpForm(window.form()));
+    EXPECT_EQ(copy.textBox(4)->text(), "0.2");
+    const QRect diagram(0, 0, 605, 280);  // above the controls, which show the focus
+    EXPECT_EQ(render(copy).copy(diagram), render(window).copy(diagram));
+    EXPECT_TRUE(messages.empty());
+    copy.stepOnce();
+    EXPECT_EQ(copy.session().steps(), window.session().steps() + 1);
+}
+
+TEST_F(ClassroomTest, AScriptsBadLineIsReportedAndTheRunGoesOnFromThere) {
+    chosenFile = file("bad.replay");
+    QFile bad(chosenFile);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("type Text4 0.3\nclick Command1\ntick Timer1 5\nfrobnicate now\ntick Timer1 5\n");
+    bad.close();
+    window.setPaused(true);
+    window.tickTimer(2);  // the fresh form forgets this
+    press(Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_TRUE(messages[0].contains("line 4")) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains("\"frobnicate now\"")) << messages[0].toStdString();
+    EXPECT_EQ(window.session().steps(), 5);
+    EXPECT_EQ(window.session().script(), "type Text4 0.3\nclick Command1\ntick Timer1 5\n");
+    EXPECT_TRUE(window.session().paused());  // the teacher's pause carries over
+
+    window.setPaused(false);
+    EXPECT_TRUE(window.clockRuns());
+}
+
+// The smallest box holding every black pixel of `area`.
+QRect blackIn(const QImage& image, const QRect& area) {
+    QRect found;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixel(x, y) == qRgb(0, 0, 0)) {
+                found |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return found;
+}
+
+TEST_F(ClassroomTest, ZoomTwoDoublesEveryPlaceAndZoomOneIsTheDesignedWindow) {
+    window.setPaused(true);
+    QTest::mouseClick(window.button(1), Qt::LeftButton);
+    for (int n = 0; n < 20; ++n) {
+        window.stepOnce();  // the seeded carriers spread out
+    }
+    const QImage designed = render(window);
+    // Zoom 1.25, 1.5, 2.
+    for (int n = 0; n < 3; ++n) {
+        press(Qt::Key_Equal, Qt::ControlModifier);
+    }
+    ASSERT_EQ(window.zoom(), 2);
+    const QImage zoomed = render(window);
+    EXPECT_EQ(zoomed.size(), designed.size() * 2);
+    chosenFile = file("zoomed.png");
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QImage(chosenFile).convertToFormat(QImage::Format_RGB32), zoomed);
+    EXPECT_EQ(window.button(1)->geometry(), QRect(704, 592, 162, 66));
+    EXPECT_DOUBLE_EQ(window.button(1)->font().pointSizeF(), 18);
+
+    // The n-side valence edge begins at (96, 208), away from the carriers.
+    const QRect lineEnd = blackIn(designed, QRect(90, 204, 8, 8));
+    const QRect lineEndZoomed = blackIn(zoomed, QRect(180, 408, 16, 16));
+    EXPECT_EQ(lineEnd, QRect(96, 208, 2, 1));
+    EXPECT_EQ(lineEndZoomed.topLeft(), lineEnd.topLeft() * 2);
+    EXPECT_EQ(lineEndZoomed.height(), 2);
+    // Electrons that no other dot or line touches.
+    const Form1& form = window.form();
+    int checked = 0;
+    for (int i = 1; i <= form.ElectronCount && checked < 5; ++i) {
+        const QRect dot(std::lround(form.Shape1(i).Left / 15), std::lround(form.Shape1(i).Top / 15), 7, 7);
+        if (blackIn(designed, dot.adjusted(-2, -2, 2, 2)) != dot) {
+            continue;
+        }
+        const QRect dotZoomed(dot.topLeft() * 2, dot.size() * 2);
+        EXPECT_EQ(blackIn(zoomed, dotZoomed.adjusted(-4, -4, 4, 4)), dotZoomed) << "electron " << i;
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+
+    press(Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(window.size(), designed.size());
+    EXPECT_EQ(render(window), designed);
+}
+
+TEST_F(ClassroomTest, FullScreenFitsTheFormToTheScreenUntilEscape) {
+    press(Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window.surface()->zoom() > 1; }, kLiveWaitMs));
+    EXPECT_TRUE(window.isFullScreen());
+    const QRect surface = window.surface()->geometry();
+    EXPECT_TRUE(window.rect().contains(surface));
+    EXPECT_LE(std::abs(surface.center().x() - window.rect().center().x()), 1);
+    EXPECT_TRUE(surface.width() == window.width() || surface.height() == window.height());
+
+    press(Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window.surface()->zoom() == 1; }, kLiveWaitMs));
+    EXPECT_FALSE(window.isFullScreen());
+    EXPECT_EQ(window.surface()->geometry(), window.rect());
+}
+
+TEST_F(ClassroomTest, TheCsvHasOneRowPerReadoutWithItsValues) {
+    window.setPaused(true);
+    window.typeText(4, "0.3");
+    QTest::mouseClick(window.button(1), Qt::LeftButton);
+    for (int n = 0; n < 450; ++n) {
+        window.stepOnce();
+    }
+    chosenFile = file("readouts.csv");
+    press(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+    QFile csv(chosenFile);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly | QIODevice::Text));
+    const auto& readouts = window.session().readouts().entries();
+    ASSERT_EQ(readouts.size(), 2U);
+    EXPECT_EQ(csv.readLine(), "tick,bias_v,temperature_k,current,electrons,holes,partial\n");
+    for (const session::Readout& readout : readouts) {
+        const QList<QByteArray> columns = csv.readLine().trimmed().split(',');
+        ASSERT_EQ(columns.size(), 7);
+        EXPECT_EQ(columns[0].toLong(), readout.tick);
+        EXPECT_EQ(columns[1].toStdString(), readout.bias);
+        EXPECT_EQ(columns[2].toInt(), readout.temperature);
+        EXPECT_EQ(columns[3].toInt(), readout.current);
+        EXPECT_EQ(columns[4].toInt(), readout.electrons);
+        EXPECT_EQ(columns[5].toInt(), readout.holes);
+        EXPECT_EQ(columns[6], readout.partial ? "yes" : "no");
+    }
+    EXPECT_TRUE(csv.atEnd());
+    EXPECT_EQ(QString::number(readouts.back().current), window.textBox(7)->text());
+}
+
+// Every key reaches its control while the user types in a box, and none of
+// them types a character or changes the box.
+TEST_F(ClassroomTest, KeysWorkWhileTypingAndDoNotChangeTheBox) {
+    QLineEdit* bias = window.textBox(4);
+    bias->setFocus();
+    bias->selectAll();
+    std::vector<int> triggered(window.actions().listed().size());
+    for (std::size_t i = 0; i < triggered.size(); ++i) {
+        QObject::connect(window.actions().listed()[i].action, &QAction::triggered,
+                         [&triggered, i] { ++triggered[i]; });
+    }
+    struct Key {
+        QAction* action;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const ClassroomActions& a = window.actions();
+    const std::vector<Key> keys{
+        {a.pause, Qt::Key_K, Qt::AltModifier},
+        {a.step, Qt::Key_L, Qt::AltModifier},
+        {a.slower, Qt::Key_Minus, Qt::AltModifier},
+        {a.faster, Qt::Key_Plus, Qt::AltModifier},
+        {a.faster, Qt::Key_Equal, Qt::AltModifier},
+        {a.zoomIn, Qt::Key_Equal, Qt::ControlModifier},
+        {a.zoomOut, Qt::Key_Minus, Qt::ControlModifier},
+        {a.actualSize, Qt::Key_0, Qt::ControlModifier},
+        {a.copyPicture, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier},
+        {a.savePicture, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier},
+        {a.saveScript, Qt::Key_S, Qt::ControlModifier},
+        {a.openScript, Qt::Key_O, Qt::ControlModifier},
+        {a.exportReadouts, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier},
+        {a.pause, Qt::Key_K, Qt::AltModifier},
+    };
+    QTest::keyClicks(bias, "0");
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        press(keys[i].key, keys[i].modifiers);
+        if (i == 0) {
+            QTest::keyClicks(bias, ".");
+        }
+    }
+    QTest::keyClicks(bias, "3");
+    EXPECT_EQ(bias->text(), "0.3");
+    EXPECT_EQ(window.form().Text4.Text, "0.3");
+    EXPECT_EQ(QApplication::focusWidget(), bias);
+    for (const Key& key : keys) {
+        const auto listed = std::find_if(a.listed().begin(), a.listed().end(),
+                                         [&key](const auto& entry) { return entry.action == key.action; });
+        const auto count =
+            std::count_if(keys.begin(), keys.end(), [&key](const Key& k) { return k.action == key.action; });
+        EXPECT_EQ(triggered[static_cast<std::size_t>(listed - a.listed().begin())], count)
+            << key.action->text().toStdString();
+    }
+    QTest::keyClick(bias, Qt::Key_Backspace);
+    QTest::keyClicks(bias, "5");
+    EXPECT_EQ(window.form().Text4.Text, "0.5");
+}
+
+TEST_F(ClassroomTest, TheMenuComesOnTheDiagramNotOnTheControls) {
+    QMenu* menu = window.actions().menu();
+    const auto rightClick = [](QWidget* widget, const QPoint& at) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &event);
+    };
+    rightClick(window.button(1), QPoint(5, 5));
+    rightClick(window.textBox(4), QPoint(5, 5));
+    EXPECT_FALSE(menu->isVisible());
+    for (QWidget* popup : QApplication::topLevelWidgets()) {
+        if (popup->inherits("QMenu")) {
+            popup->close();  // the box's own menu
+        }
+    }
+    rightClick(window.surface(), QPoint(300, 150));
+    ASSERT_TRUE(menu->isVisible());
+    QStringList items;
+    for (const QAction* item : menu->actions()) {
+        if (!item->isSeparator()) {
+            EXPECT_FALSE(item->shortcut().isEmpty()) << item->text().toStdString();
+            items << item->text();
+        }
+    }
+    EXPECT_EQ(items.first(), "Pause");
+    menu->close();
+}
+
+TEST_F(ClassroomTest, TheChartWindowFollowsTheReadoutsAndF1ListsEveryKey) {
+    window.setPaused(true);
+    window.typeText(4, "0.3");
+    QTest::mouseClick(window.button(1), Qt::LeftButton);
+    for (int n = 0; n < 450; ++n) {
+        window.stepOnce();
+    }
+    press(Qt::Key_I, Qt::ControlModifier);
+    const IvChartWindow* chart = window.findChild<IvChartWindow*>();
+    ASSERT_TRUE(chart && chart->isVisible());
+    EXPECT_EQ(chart->shown(), window.session().readouts().entries());
+    for (int n = 0; n < 200; ++n) {
+        window.stepOnce();
+    }
+    EXPECT_EQ(chart->shown().size(), 3U);
+    EXPECT_EQ(chart->shown(), window.session().readouts().entries());
+
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    press(Qt::Key_F1);
+    const KeysDialog* keys = window.findChild<KeysDialog*>();
+    ASSERT_TRUE(keys && keys->isVisible());
+    const QTableWidget* table = keys->findChild<QTableWidget*>();
+    ASSERT_TRUE(table);
+    ASSERT_EQ(table->rowCount(), static_cast<int>(window.actions().listed().size()));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QAction* action = window.actions().listed()[static_cast<std::size_t>(row)].action;
+        EXPECT_TRUE(
+            table->item(row, 0)->text().startsWith(action->shortcut().toString(QKeySequence::NativeText)));
+    }
+}
+
+}  // namespace
+}  // namespace kestrel::ui
