@@ -6,11 +6,9 @@
 #include <functional>
 #include <optional>
 #include <ostream>
-#include <random>
 #include <string>
 #include <utility>
 
-#include "model/random_source.h"
 #include "model/run_time_error.h"
 #include "model/simulation_state.h"
 #include "model/text_number.h"
@@ -54,12 +52,9 @@ TEST(SixteenBits, RoundsTiesToEvenAndOverflowsOneStepPastTheRange) {
     }
 }
 
-TEST(ToSingle, RoundsOnceAndOverflowsBeyondTheLargestSingle) {
+TEST(RunTimeErrors, FloatingPointFaultsSinglesTooLargeAndSubscriptsOutOfRange) {
     EXPECT_EQ(toSingle(16777217.0), 16777216.0F);  // a tie goes to the even single
     EXPECT_EQ(errorKindOf([] { toSingle(1e300); }), ErrorKind::Float);
-}
-
-TEST(RunTimeErrors, FloatingPointFaultsAndSubscriptsOutOfRange) {
     EXPECT_EQ(errorKindOf([] { divide(1, 0); }), ErrorKind::Float);
     EXPECT_EQ(errorKindOf([] { to16(std::nan("")); }), ErrorKind::Float);
     EXPECT_EQ(errorKindOf([] { to16(HUGE_VAL); }), ErrorKind::Float);
@@ -88,19 +83,6 @@ TEST(ParseNumber, RejectsEverythingElse) {
     for (const std::string& text : rejected) {
         EXPECT_EQ(parseNumber(text), std::nullopt) << '"' << text << '"';
     }
-}
-
-TEST(RandomSource, DrawsTheTop24BitsOfADefaultSeededMersenneTwister) {
-    RandomSource source;
-    std::mt19937 reference;
-    float last = 0;
-    for (int n = 1; n <= 10000; ++n) {
-        last = source.draw();
-        ASSERT_EQ(last, std::ldexp(static_cast<float>(reference() >> 8), -24)) << "draw " << n;
-    }
-    // The C++ standard fixes the 10000th output of a default-seeded engine.
-    EXPECT_EQ(last, std::ldexp(static_cast<float>(4123659995U >> 8), -24));
-    EXPECT_EQ(source.draws(), 10000U);
 }
 
 }  // namespace

@@ -3,40 +3,39 @@
 namespace kestrel {
 namespace {
 
-std::string slotProblem(const char* kind, int slot, const char* problem) {
-    return std::string(kind) + " slot " + std::to_string(slot) + " " + problem;
+constexpr float kLowestHoleTop = 4500;
+
+std::string brokenFor(const char* kind, Int16 count, const DotArray& dots, DotItem design, bool electrons,
+                      const Form1& form) {
+    if (count < 0 || count > kMostCarriers) {
+        return std::string(kind) + " count " + std::to_string(count);
+    }
+    for (int n = 0; n <= kMostCarriers; ++n) {
+        const DotItem& dot = dots(n);
+        const char* problem =
+            n == 0      ? (dot == design ? nullptr : "moved from its design place")
+            : n > count ? (dot.Top == kParkedTop ? nullptr : "above the count is not parked")
+            : dot.Left < form.XMin || dot.Left > form.XMax         ? "off the crystal"
+            : (electrons ? dot.Top < 0 : dot.Top > kLowestHoleTop) ? "outside the window's limit"
+                                                                   : nullptr;
+        if (problem != nullptr) {
+            return std::string(kind) + " slot " + std::to_string(n) + " " + problem;
+        }
+    }
+    return {};
 }
 
 }  // namespace
 
-// New holes may start below y 4500 when the p-side valence edge lies within
-// 800 twips of it, which only Fermi levels other than the window's allow.
 std::string brokenInvariant(const Form1& form) {
-    const bool holeLimitHolds = form.EvYp + 800 <= 4500;
-    const auto checkKind = [&form, holeLimitHolds](const char* kind, Int16 count, const DotArray& dots,
-                                                   DotItem design, bool electrons) -> std::string {
-        if (count < 0 || count > kMostCarriers) {
-            return std::string(kind) + " count " + std::to_string(count);
-        }
-        if (!(dots(0) == design)) {
-            return slotProblem(kind, 0, "moved");
-        }
-        for (int n = 1; n <= kMostCarriers; ++n) {
-            const DotItem& dot = dots(n);
-            if (n > count && dot.Top != kParkedTop) {
-                return slotProblem(kind, n, "above the count is not parked");
-            }
-            if (n <= count && (dot.Left < form.XMin || dot.Left > form.XMax)) {
-                return slotProblem(kind, n, "off the crystal");
-            }
-            if (n <= count && (electrons ? dot.Top < 0 : holeLimitHolds && dot.Top > 4500)) {
-                return slotProblem(kind, n, "outside the window's limit");
-            }
-        }
-        return {};
-    };
-    std::string broken = checkKind("electron", form.ElectronCount, form.Shape1, kElectronDesignPlace, true);
-    return broken.empty() ? checkKind("hole", form.HoleCount, form.Shape2, kHoleDesignPlace, false) : broken;
+    const std::string broken =
+        brokenFor("electron", form.ElectronCount, form.Shape1, kElectronDesignPlace, true, form);
+    return broken.empty() ? brokenFor("hole", form.HoleCount, form.Shape2, kHoleDesignPlace, false, form)
+                          : broken;
+}
+
+bool keepsInvariants(double fermiN, double fermiP) {
+    return fermiN - fermiP >= 0.12 && fermiN - fermiP <= 0.8;
 }
 
 }  // namespace kestrel

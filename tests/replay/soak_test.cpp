@@ -11,13 +11,14 @@
 #include "form_dump.h"
 #include "replay_engine.h"
 
-// A long classroom session compressed into one run: a million animation
-// ticks with a reproducible random mix of what users do in between — typing
-// biases inside and beyond the usual range, temperatures from 0 to 3000 and
-// texts that are not numbers, pressing "Start" and "Restart" — and the
-// readout and marker timers firing. After every event the carriers must keep
-// to their invariants; a bad text must give an input error that changes
-// nothing, and valid texts no error at all.
+// A long classroom session compressed into one run: ticks with a
+// reproducible random mix of what users do in between — typing biases inside
+// and beyond the usual range, temperatures from 0 to 3000, texts that are not
+// numbers, and Fermi levels other than the window's (Text2 and Text3, which
+// scripts may type), pressing "Start" and "Restart" — and the readout and
+// marker timers firing. After every event the carriers must keep their
+// invariants; a bad text must give an input error that changes nothing, and
+// valid texts no error at all.
 namespace kestrel {
 namespace {
 
@@ -29,15 +30,14 @@ unsigned soakSeed() {
     return seed != nullptr ? static_cast<unsigned>(std::strtoul(seed, nullptr, 10)) : 20261206U;
 }
 
-// Texts that are not numbers, for either box; the temperature box also
-// refuses numbers outside 16 bits.
-const char* const kNotNumbers[] = {"",  "abc", "1e3", "0x10", "1.2.3", "--1", "+",
-                                   ".", "1 2", "５",  "1,5,", "V",     "\t",  "0.3V"};
-const char* const kTemperaturesOutOfRange[] = {"40000", "-32769", "1e9"};
+// Not numbers for any box; the temperature box also refuses numbers outside 16 bits.
+const std::vector<std::string> kNotNumbers = {"",  "abc", "1e3", "0x10", "1.2.3", "--1", "+",
+                                              ".", "1 2", "５",  "1,5,", "\t",    "0.3V"};
+const std::vector<std::string> kBadTemperatures = {"40000", "-32769", "32767.5"};
 
 class SoakSession {
 public:
-    explicit SoakSession(unsigned seed) : choices_(seed), engine_(out_, err_) {}
+    explicit SoakSession(unsigned seed) : choices_(seed) {}
 
     long ticks() const { return ticks_; }
 
@@ -47,46 +47,55 @@ public:
     // Runs one user action or a burst of ticks; returns what went wrong, or
     // an empty string.
     std::string nextEvent() {
-        const int roll = std::uniform_int_distribution<int>(0, 999)(choices_);
+        const int roll = number(0, 999);
         if (roll < 900) {
             return tickBurst();
         }
-        if (roll < 940) {
-            return run(roll % 2 == 0 ? "tick Timer3" : "tick Timer4");
-        }
         if (roll < 950) {
-            return run("tick Timer2");
+            return run(roll < 920 ? "tick Timer3" : roll < 940 ? "tick Timer4" : "tick Timer2");
         }
         if (roll < 965) {
-            return typeBox("Text4", randomBias(), true);
+            const int millivolts = number(0, 3) == 0 ? number(-3000, 3000) : number(-700, 590);
+            return type("Text4", decimal(millivolts, 1000), true);
         }
         if (roll < 975) {
-            return typeBox("Text1", randomTemperature(), true);
+            const int kelvin = number(0, 4) == 0 ? 3000 * number(0, 1) : number(0, 3000);
+            return type("Text1", std::to_string(kelvin) + (kelvin % 5 == 0 ? ".5" : ""), true);
         }
         if (roll < 980) {
-            return roll % 2 == 0
-                       ? typeBox("Text4", pickFrom(kNotNumbers), false)
-                       : typeBox("Text1",
-                                 roll % 3 == 0 ? pickFrom(kTemperaturesOutOfRange) : pickFrom(kNotNumbers),
-                                 false);
+            return typeFermiLevels();
         }
-        return press(roll < 990 ? "click Command1" : "click Command3");  // "Start" or "Restart"
+        if (roll < 985) {
+            const bool temperature = roll % 2 == 0;
+            const auto& texts = temperature && number(0, 2) == 0 ? kBadTemperatures : kNotNumbers;
+            return type(temperature ? "Text1" : "Text" + std::to_string(number(2, 4)),
+                        texts[number(0, static_cast<int>(texts.size()) - 1)], false);
+        }
+        return press(roll < 993 ? "click Command1" : "click Command3");  // "Start" or "Restart"
     }
 
     // Writes the session so far as a script kestrel-replay can replay.
     std::string saveScript() const {
         const std::string path = "soak-failure.replay";
-        std::ofstream file(path);
-        for (const std::string& line : script_) {
-            file << line << '\n';
-        }
+        std::ofstream(path) << script_;
         return path;
     }
 
 private:
+    int number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(choices_); }
+
+    // value / scale with three decimals, now and then with a comma.
+    std::string decimal(int value, int scale) {
+        std::string text = std::to_string(static_cast<double>(value) / scale);
+        text.resize(text.find('.') + 4);
+        if (number(0, 6) == 0) {
+            text[text.find('.')] = ',';
+        }
+        return text;
+    }
+
     std::string tickBurst() {
-        const int burst = std::uniform_int_distribution<int>(1, 40)(choices_);
-        for (int n = 0; n < burst && ticks_ < kSoakTicks; ++n, ++ticks_) {
+        for (int burst = number(1, 40); burst > 0 && ticks_ < kSoakTicks; --burst, ++ticks_) {
             if (std::string problem = run("tick Timer1"); !problem.empty()) {
                 return problem;
             }
@@ -94,58 +103,41 @@ private:
         return {};
     }
 
-    std::string typeBox(const std::string& box, const std::string& text, bool valid) {
-        (box == "Text4" ? biasValid_ : temperatureValid_) = valid;
+    // Both levels at once, in tenths of an eV from 0 to 1, the n side's 0.2
+    // to 0.8 above the p side's: within what the invariants cover.
+    std::string typeFermiLevels() {
+        const int gap = number(2, 8);
+        const int fermiP = number(0, 10 - gap);
+        std::string problem = type("Text2", decimal(fermiP + gap, 10), true);
+        return problem.empty() ? type("Text3", decimal(fermiP, 10), true) : problem;
+    }
+
+    std::string type(const std::string& box, const std::string& text, bool valid) {
+        valid_[box.back() - '1'] = valid;
         return run("type " + box + " " + text);
     }
 
-    // A bias in the taught range most of the time, sometimes well beyond
-    // it; with two or three decimals, now and then with a comma.
-    std::string randomBias() {
-        const bool beyond = std::uniform_int_distribution<int>(0, 3)(choices_) == 0;
-        const int millivolts = beyond ? std::uniform_int_distribution<int>(-3000, 3000)(choices_)
-                                      : std::uniform_int_distribution<int>(-700, 590)(choices_);
-        std::ostringstream text;
-        text << (millivolts < 0 ? "-" : "") << std::abs(millivolts) / 1000
-             << (millivolts % 7 == 0 ? ',' : '.') << std::abs(millivolts) % 1000 / 100
-             << std::abs(millivolts) % 100 / 10 << std::abs(millivolts) % 10;
-        return text.str();
-    }
-
-    std::string randomTemperature() {
-        const int kelvin = std::uniform_int_distribution<int>(0, 3000)(choices_);
-        return kelvin % 5 == 0 ? std::to_string(kelvin) + ".5" : std::to_string(kelvin);
-    }
-
-    template <std::size_t N>
-    std::string pickFrom(const char* const (&texts)[N]) {
-        return texts[std::uniform_int_distribution<std::size_t>(0, N - 1)(choices_)];
-    }
-
-    // "Start" or "Restart": with a bad text in a box it must report an input
+    // With a bad text in a box "Start" and "Restart" must report an input
     // error and leave the whole form as it was, random draws included.
     std::string press(const std::string& line) {
-        if (biasValid_ && temperatureValid_) {
-            std::string problem = run(line);
-            return problem.empty() && out_.str().find("\"error\"") != std::string::npos
-                       ? line + " with valid texts gave " + out_.str()
-                       : problem;
+        const bool valid = valid_[0] && valid_[1] && valid_[2] && valid_[3];
+        const std::string before = valid ? std::string() : dumpForm(engine_.form());
+        std::string problem = run(line);
+        const bool inputError = out_.str().find("\"kind\":\"input\",\"fatal\":false") != std::string::npos;
+        if (problem.empty() && inputError == valid) {
+            problem = line + (valid ? " with valid texts gave " + out_.str()
+                                    : " with a bad text gave no input error");
         }
-        const std::string before = dumpForm(engine_.form());
-        if (std::string problem = run(line); !problem.empty()) {
-            return problem;
+        if (problem.empty() && !valid && dumpForm(engine_.form()) != before) {
+            problem = line + " after an input error changed the form";
         }
-        if (out_.str().find("\"kind\":\"input\",\"fatal\":false") == std::string::npos) {
-            return line + " with a bad text gave no input error: " + out_.str();
-        }
-        return dumpForm(engine_.form()) == before ? std::string()
-                                                  : line + " after an input error changed the form";
+        return problem;
     }
 
     std::string run(const std::string& line) {
         out_.str("");
-        script_.push_back(line);
-        if (const auto status = engine_.runLine(line, static_cast<int>(script_.size()))) {
+        script_ += line + '\n';
+        if (const auto status = engine_.runLine(line, 0)) {
             return line + " stopped the replay with status " + std::to_string(*status) + ": " + out_.str() +
                    err_.str();
         }
@@ -158,11 +150,10 @@ private:
     std::mt19937 choices_;
     std::ostringstream out_;
     std::ostringstream err_;
-    ReplayEngine engine_;
-    std::vector<std::string> script_;
+    ReplayEngine engine_{out_, err_};
+    std::string script_;
     long ticks_ = 0;
-    bool biasValid_ = true;
-    bool temperatureValid_ = true;
+    bool valid_[4] = {true, true, true, true};  // the texts of Text1 to Text4
 };
 
 TEST(Soak, AMillionTicksOfRandomUseKeepEveryInvariant) {
