@@ -5,7 +5,6 @@
 #include <cmath>
 #include <functional>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <utility>
 
@@ -14,11 +13,6 @@
 #include "model/text_number.h"
 
 namespace kestrel {
-
-// Readable failure messages.
-inline void PrintTo(ErrorKind kind, std::ostream* os) {
-    *os << kindName(kind);
-}
 
 namespace {
 
@@ -65,7 +59,7 @@ TEST(RunTimeErrors, FloatingPointFaultsSinglesTooLargeAndSubscriptsOutOfRange) {
     EXPECT_EQ(errorKindOf([&] { bins(51) = 1; }), ErrorKind::Subscript);
 }
 
-TEST(ParseNumber, AcceptsDecimalsWithPointOrCommaSignAndBlanks) {
+TEST(ParseNumber, TakesDecimalsWithPointOrCommaSignAndBlanksAndNothingElse) {
     const std::pair<const char*, double> numbers[] = {
         {"0.3", 0.3}, {".3", 0.3}, {"3.", 3}, {"-0,3", -0.3}, {" +1 ", 1}, {"\t2\t", 2}, {"007", 7},
     };
@@ -73,9 +67,6 @@ TEST(ParseNumber, AcceptsDecimalsWithPointOrCommaSignAndBlanks) {
         EXPECT_EQ(parseNumber(text), value) << '"' << text << '"';
     }
     EXPECT_EQ(parseNumber("0." + std::string(400, '0') + "1"), 0.0);  // too small to tell from zero
-}
-
-TEST(ParseNumber, RejectsEverythingElse) {
     const std::string rejected[] = {
         "",    " ",     "-",   "+",   ".",   "1e3", "0x1", "1,000.5",
         "abc", "1.2.3", "- 1", "1 2", "--1", "inf", "nan", "1" + std::string(400, '0'),
