@@ -1,14 +1,10 @@
 // parseNumber against an independent reading of the syntax documented in
-// src/model/text_number.h: both must accept the same texts and give the same
-// double, bit for bit, the sign of zero included. The reference shares no
-// code with the program: it walks the text one character at a time and takes
-// the value from strtod in the C locale.
-//
-// Inputs of 10 bytes or more are also read as a number next to a rounding
-// boundary, which random bytes almost never spell (and the conversion runs in
-// the C++ library, where the fuzzer sees no coverage): a double (8 bytes),
-// then its exact decimal or the one halfway to the next double up, cut short
-// or nudged above, with a comma or a sign as the next bytes say.
+// src/model/text_number.h, character by character with the value from strtod
+// in the C locale: both must accept the same texts and give the same double,
+// bit for bit. Inputs of 10 bytes or more also spell a number next to a
+// rounding boundary, which random bytes almost never do: a double (8 bytes),
+// then its exact decimal or the one halfway to the next double, cut short or
+// nudged above, with a comma or a sign as the next bytes say.
 
 #include <locale.h>
 

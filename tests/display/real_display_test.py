@@ -1,18 +1,11 @@
 #!/usr/bin/env python3
-"""Kestrel Sim on a real X server, driven from outside as a user would.
+"""real_display_test.py KESTREL KESTREL_REPLAY ARTIFACT_DIR
 
-    real_display_test.py KESTREL KESTREL_REPLAY ARTIFACT_DIR
-
-Starts its own Xvfb and the real `kestrel` on it with Qt's xcb platform, types
-0.3 into the "Bias (V)" box with xdotool, clicks "Start", takes a screenshot
-one and two seconds later, clicks "Close" and requires status 0.
-
-The program's random source is never reseeded and only Timer1 draws from it,
-so after k ticks the window shows the dots `kestrel-replay` dumps after the
-same typing, "Start" and k ticks. Each screenshot must show every dot of some
-tick k where the replay puts it, to the pixel, and no other: the first k no
-more than the time since the click allows, the second at least 10 later.
-ARTIFACT_DIR keeps the screenshots and the output of kestrel and Xvfb.
+Starts the real `kestrel` on its own Xvfb with Qt's xcb platform, types bias 0.3 and clicks "Start" with
+xdotool, takes a screenshot one and two seconds later, clicks "Close" and requires status 0. The random
+source is never reseeded, so each screenshot must show every dot where `kestrel-replay` puts it after some
+number of ticks, to the pixel, and no other: the first no more ticks than the time since the click allows,
+the second at least 10 more. ARTIFACT_DIR keeps the screenshots and the output of kestrel and Xvfb.
 """
 
 import json
@@ -37,98 +30,46 @@ TICK = 0.050  # Timer1's interval in seconds
 BLACK, WHITE = b"\0\0\0", b"\xff\xff\xff"
 
 
-def screenshot(env, png: Path, window) -> bytes:
-    """The window's pixels as RGB bytes, row by row."""
+def diagram(env, png: Path, window) -> dict:
+    """A screenshot of the band diagram: (x, y) -> RGB bytes."""
     x, y, width, height = window
     run(["import", "-silent", "-window", "root", png], env, "the screenshot")
-    return run(["convert", png, "-crop", f"{width}x{height}+{x}+{y}", "-depth", "8", "rgb:-"], env, "converting")
+    raw = run(["convert", png, "-crop", f"{width}x{height}+{x}+{y}", "-depth", "8", "rgb:-"], env, "converting it")
+    return {(i // 3 % width, i // 3 // width): raw[i:i + 3] for i in range(0, 3 * width * px(DIAGRAM_BOTTOM), 3)}
 
 
-def around(dump: dict, names) -> set:
-    """The pixels at most one away from the named lines of a dump."""
-    near = set()
+def near(dump: dict, names) -> set:
+    """The pixels at most one away from the named lines."""
+    points = set()
     for x1, y1, x2, y2 in ([px(v) for v in dump[name][:4]] for name in names):
         steps = 2 * max(abs(x2 - x1), abs(y2 - y1), 1)
-        for i in range(steps + 1):
-            x, y = round(x1 + (x2 - x1) * i / steps), round(y1 + (y2 - y1) * i / steps)
-            near.update((x + dx, y + dy) for dx in (-1, 0, 1) for dy in (-1, 0, 1))
-    return near
+        points.update((round(x1 + (x2 - x1) * i / steps) + dx, round(y1 + (y2 - y1) * i / steps) + dy)
+                      for i in range(steps + 1) for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+    return points
 
 
-def wrong_pixels(rgb: bytes, width: int, dump: dict, strays: list) -> int:
-    """The pixels that differ from the dots of this dump: the middle of a dot
-    no later dot covers without its colour (electrons black, holes white,
-    painted after the electrons), or a white or stray black pixel off every dot."""
-    size, bottom, markers = px(dump["DotSize"]), px(DIAGRAM_BOTTOM), around(dump, MARKERS)
-    top_dot = {}
-    for kind in ("Shape1", "Shape2"):
-        for n, (left, top) in enumerate(dump[kind]):
-            top_dot.update(((px(left) + dx, px(top) + dy), (kind, n)) for dx in range(size) for dy in range(size))
-    wrong = sum(pixel not in top_dot and pixel not in markers for pixel in strays)
-    for kind, colour in (("Shape1", BLACK), ("Shape2", WHITE)):
-        for n, (left, top) in enumerate(dump[kind]):
-            x, y = px(left) + size // 2, px(top) + size // 2
-            wrong += (top_dot[(x, y)] == (kind, n) and (x, y) not in markers and 0 <= x < width and 0 <= y < bottom
-                      and rgb[3 * (y * width + x):3 * (y * width + x) + 3] != colour)
-    return wrong
-
-
-def shown_tick(rgb: bytes, width: int, dumps: list, name: str) -> int:
-    """The first tick whose dots the screenshot shows exactly."""
-    lines, (left, top, right, low) = around(dumps[0], DIAGRAM_LINES), [px(v) for v in LETTERS]
-
-    def pixel(x, y):
-        return rgb[3 * (y * width + x):3 * (y * width + x) + 3]
-
-    strays = [(x, y) for y in range(px(DIAGRAM_BOTTOM)) for x in range(width)
-              if not (left <= x < right and top <= y < low)
-              and (pixel(x, y) == WHITE or (pixel(x, y) == BLACK and (x, y) not in lines))]
-    wrong = [wrong_pixels(rgb, width, dump, strays) for dump in dumps]
+def shown_tick(shot: dict, dumps: list, name: str) -> int:
+    """The first tick whose dots the screenshot shows: each dot no later dot covers with its colour in the
+    middle (electrons black, holes white and painted last), and no white or stray black pixel off them."""
+    left, top, right, bottom = (px(v) for v in LETTERS)
+    lines = near(dumps[0], DIAGRAM_LINES)
+    strays = [p for p, rgb in shot.items() if not (left <= p[0] < right and top <= p[1] < bottom)
+              and (rgb == WHITE or (rgb == BLACK and p not in lines))]
+    wrong = []
+    for dump in dumps:
+        size, markers, last = px(dump["DotSize"]), near(dump, MARKERS), {}
+        dots = [(kind, n, px(x), px(y)) for kind in ("Shape1", "Shape2") for n, (x, y) in enumerate(dump[kind])]
+        for kind, n, x, y in dots:
+            last.update(((x + dx, y + dy), (kind, n)) for dx in range(size) for dy in range(size))
+        middles = [((x + size // 2, y + size // 2), (kind, n), BLACK if kind == "Shape1" else WHITE)
+                   for kind, n, x, y in dots]
+        wrong.append(sum(p not in last and p not in markers for p in strays)
+                     + sum(p in shot and p not in markers and last[p] == dot and shot[p] != rgb
+                           for p, dot, rgb in middles))
     if 0 not in wrong:
-        nearest = wrong.index(min(wrong))
-        raise Failure(f"{name}: no tick of the replay shows these dots; tick {nearest} has {wrong[nearest]} wrong")
+        raise Failure(f"{name}: no tick of the replay shows these dots; tick {wrong.index(min(wrong))} has "
+                      f"{min(wrong)} pixels wrong")
     return wrong.index(0)
-
-
-def drive(kestrel: Path, artifacts: Path, scratch: Path) -> list:
-    """What a user does: bias, Start, watch, Close. Returns the screenshots, as (seconds after the click,
-    pixels), and the window's width."""
-    env = {k: v for k, v in os.environ.items() if k not in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
-                                                            "QT_FONT_DPI")}  # would undo 15 twips a pixel
-    env.update(DISPLAY=start_xvfb(artifacts / "xvfb-output.txt"), QT_QPA_PLATFORM="xcb",
-               XDG_RUNTIME_DIR=str(scratch))
-    program = start([kestrel], env, artifacts / "kestrel-output.txt", cwd=scratch)
-    window = window_geometry(env, timeout=30)
-    if window[2:] != tuple(px(v) for v in CLIENT_SIZE):
-        raise Failure(f"the window is {window[2]}x{window[3]} pixels, not 15 twips a pixel: is the screen scaled?")
-    time.sleep(1)  # for the first paint
-    click(env, window, BIAS_BOX, "the bias box")
-    run(["xdotool", "key", "--clearmodifiers", "ctrl+a", "type", "--delay", "60", BIAS], env, "typing the bias")
-    time.sleep(0.3)
-    clicked = time.monotonic()
-    click(env, window, START_BUTTON, '"Start"')
-    shots = []
-    for at in (1, 2):
-        time.sleep(max(0.0, clicked + at - time.monotonic()))
-        picture = screenshot(env, artifacts / f"display-{at}s-after-start.png", window)
-        shots.append((time.monotonic() - clicked, picture))
-    click(env, window, CLOSE_BUTTON, '"Close"')
-    try:
-        if (status := program.wait(timeout=5)) != 0:
-            raise Failure(f'kestrel ended with status {status} after "Close", see kestrel-output.txt')
-    except subprocess.TimeoutExpired:
-        raise Failure('kestrel still runs 5 s after the click on "Close"') from None
-    return shots, window[2]
-
-
-def replay_dumps(replay: Path, ticks: int) -> list:
-    """The replay tool's dumps after the same typing and "Start": the k-th after k ticks."""
-    script = f"type Text4 {BIAS}\nclick Command1\ndump\n" + "tick Timer1\ndump\n" * ticks
-    done = subprocess.run([replay], input=script, capture_output=True, text=True, timeout=60)
-    dumps = [json.loads(line) for line in done.stdout.splitlines()]
-    if done.returncode != 0 or len(dumps) != ticks + 1 or "error" in dumps[-1]:
-        raise Failure(f"kestrel-replay ended with status {done.returncode}: {done.stderr}{done.stdout[-300:]}")
-    return dumps
 
 
 def main() -> int:
@@ -141,15 +82,38 @@ def main() -> int:
     try:
         if missing := [tool for tool in ("Xvfb", "xdotool", "import", "convert") if not shutil.which(tool)]:
             raise Failure(f"missing {', '.join(missing)} (scripts/setup installs them)")
-        shots, width = drive(kestrel, artifacts, scratch)
-        dumps = replay_dumps(replay, int(shots[-1][0] / TICK) + 2)
-        (first_at, first_rgb), (second_at, second_rgb) = shots
-        first = shown_tick(first_rgb, width, dumps, "the first screenshot")
-        second = shown_tick(second_rgb, width, dumps, "the second screenshot")
+        env = {k: v for k, v in os.environ.items() if not k.startswith("QT_SCALE") and k != "QT_FONT_DPI"}
+        env.update(DISPLAY=start_xvfb(artifacts / "xvfb-output.txt"), QT_QPA_PLATFORM="xcb",
+                   XDG_RUNTIME_DIR=str(scratch))
+        program = start([kestrel], env, artifacts / "kestrel-output.txt", cwd=scratch)
+        window = window_geometry(env, timeout=30)
+        if window[2:] != tuple(px(v) for v in CLIENT_SIZE):
+            raise Failure(f"the window is {window[2]}x{window[3]} pixels, not 15 twips a pixel: scaled?")
+        time.sleep(1)  # for the first paint
+        click(env, window, BIAS_BOX, "the bias box")
+        run(["xdotool", "key", "--clearmodifiers", "ctrl+a", "type", "--delay", "60", BIAS], env, "typing")
+        time.sleep(0.3)
+        clicked = time.monotonic()
+        click(env, window, START_BUTTON, '"Start"')
+        shots = []
+        for at in (1, 2):
+            time.sleep(max(0.0, clicked + at - time.monotonic()))
+            shot = diagram(env, artifacts / f"display-{at}s-after-start.png", window)
+            shots.append((shot, time.monotonic() - clicked))
+        click(env, window, CLOSE_BUTTON, '"Close"')
+        if (status := program.wait(timeout=5)) != 0:
+            raise Failure(f'kestrel ended with status {status} after "Close", see kestrel-output.txt')
+
+        ticks = int(shots[-1][1] / TICK) + 2  # the replay's dumps after 0 to this many ticks
+        script = f"type Text4 {BIAS}\nclick Command1\ndump\n" + "tick Timer1\ndump\n" * ticks
+        done = subprocess.run([replay], input=script, capture_output=True, text=True, timeout=60, check=True)
+        dumps = [json.loads(line) for line in done.stdout.splitlines()]
+        (first, first_at), (second, second_at) = ((shown_tick(shot, dumps, f"screenshot {n}"), at)
+                                                  for n, (shot, at) in enumerate(shots, 1))
         print(f"screenshots {first_at:.2f} and {second_at:.2f} s after Start show ticks {first} and {second}")
         if not 0 < first <= first_at / TICK + 1 or second - first < 10:
             raise Failure("the window did not animate at about 20 ticks a second")
-    except Failure as error:
+    except (Failure, subprocess.SubprocessError) as error:
         print(f"FAILED: {error}")
         return 1
     finally:

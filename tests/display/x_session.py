@@ -31,10 +31,8 @@ def px(twips: float) -> int:
 
 
 def run(args, env, what: str, timeout=20) -> bytes:
-    try:
-        done = subprocess.run([str(a) for a in args], env=env, capture_output=True, timeout=timeout)
-    except subprocess.TimeoutExpired:
-        raise Failure(f"{what} did not finish within {timeout} s") from None
+    """The output of a command that must succeed within the timeout (or subprocess.TimeoutExpired)."""
+    done = subprocess.run([str(a) for a in args], env=env, capture_output=True, timeout=timeout)
     if done.returncode != 0:
         raise Failure(f"{what} failed with status {done.returncode}: {done.stderr.decode(errors='replace')}")
     return done.stdout

@@ -78,11 +78,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "type Text1 301.5\nclick Command3\ndump\ntype Text1 -32768.5\nclick Command3\ndump\n"
                   "type Text1 32767\nclick Command3\ndump\n",
                   13783590901209363597ULL},
-        // A text that is not a number, in each box: "Start" and "Restart" give
-        // an input error naming the box and quoting the text, and change
-        // nothing (a set-up under way would have held the bias 0.6 to 0.59).
-        GoldenRun{"texts that are not numbers",
-                  "click Command1\ntick Timer1 5\ntype Text4 0.6\ntype Text1 40000\nclick Command1\n"
+        // A disabled timer's ticks do nothing. A text that is not a number, in
+        // each box: "Start" and "Restart" give an input error naming the box and
+        // quoting the text, and change nothing (a set-up under way would have
+        // held the bias 0.6 to 0.59).
+        GoldenRun{"disabled timers and texts that are not numbers",
+                  "tick Timer1 3\ntick Timer2 0\nclick Command1\ntick Timer1 5\ntype Text4 0.6\ntype Text1 "
+                  "40000\nclick Command1\n"
                   "type Text1 32767.5\nclick Command3\ntype Text1 300\ntype Text4 abc\nclick Command1\n"
                   "type Text4 0.6\ntype Text2 0.8.0\nclick Command3\ntype Text2 0.8\ntype Text3 1e3\n"
                   "click Command1\ndump\n",

@@ -56,20 +56,5 @@ TEST(ReplayScript, CloseAndFatalErrorsEndTheReplay) {
     EXPECT_TRUE(failed.out.ends_with("\",\"kind\":\"overflow\",\"fatal\":true}\n")) << failed.out;
 }
 
-TEST(ReplayScript, TicksAnEnabledTimerTheGivenNumberOfTimesAndADisabledOneNever) {
-    std::ostringstream out;
-    ReplayEngine engine(out, out);
-    Form1& form = engine.form();
-    form.CrossCount = 4;
-    engine.runLine("tick Timer2 0", 1);
-    EXPECT_EQ(form.CrossCount, 4);
-    engine.runLine("tick Timer2 2", 2);
-    EXPECT_EQ(form.Text7.Text, "0");  // the second tick shows the 0 the first one left
-    form.Line18.Visible = true;       // while Timer3 is off
-    engine.runLine("tick Timer3", 3);
-    EXPECT_TRUE(form.Line18.Visible);
-    EXPECT_EQ(out.str(), "");
-}
-
 }  // namespace
 }  // namespace kestrel
