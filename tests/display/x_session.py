@@ -18,8 +18,7 @@ BIAS_BOX = (2280, 6000, 495, 270)  # Text4, beside "Bias (V)"
 START_BUTTON = (5280, 4440, 1215, 495)  # Command1
 CLOSE_BUTTON = (5280, 5160, 1215, 495)  # Command2
 
-# Every process start() started, for the caller to stop() in the end.
-started: list[subprocess.Popen] = []
+started: list[subprocess.Popen] = []  # every process start() started, for the caller to stop()
 
 
 class Failure(Exception):
@@ -32,10 +31,8 @@ def px(twips: float) -> int:
 
 
 def run(args, env, what: str, timeout=20) -> bytes:
-    try:
-        done = subprocess.run([str(a) for a in args], env=env, capture_output=True, timeout=timeout)
-    except subprocess.TimeoutExpired:
-        raise Failure(f"{what} did not finish within {timeout} s") from None
+    """The output of a command that must succeed within the timeout (or subprocess.TimeoutExpired)."""
+    done = subprocess.run([str(a) for a in args], env=env, capture_output=True, timeout=timeout)
     if done.returncode != 0:
         raise Failure(f"{what} failed with status {done.returncode}: {done.stderr.decode(errors='replace')}")
     return done.stdout
@@ -44,11 +41,8 @@ def run(args, env, what: str, timeout=20) -> bytes:
 def start(args, env, log: Path, **options) -> subprocess.Popen:
     """Starts a process as the leader of a new session, so that stop() also ends what it starts."""
     with open(log, "wb") as out:
-        try:
-            process = subprocess.Popen([str(a) for a in args], env=env, stdin=subprocess.DEVNULL, stdout=out,
-                                       stderr=subprocess.STDOUT, start_new_session=True, **options)
-        except OSError as error:
-            raise Failure(f"cannot start {args[0]}: {error}") from None
+        process = subprocess.Popen([str(a) for a in args], env=env, stdin=subprocess.DEVNULL, stdout=out,
+                                   stderr=subprocess.STDOUT, start_new_session=True, **options)
     started.append(process)
     return process
 
@@ -64,10 +58,6 @@ def stop(process: subprocess.Popen) -> None:
             pass
 
 
-def ended(status: int) -> str:
-    return f"signal {signal.Signals(-status).name}" if status < 0 else f"status {status}"
-
-
 def start_xvfb(log: Path) -> str:
     """A private X server; it writes its display number to a pipe once it takes clients."""
     read_end, write_end = os.pipe()
@@ -79,10 +69,8 @@ def start_xvfb(log: Path) -> str:
     number = b""
     with os.fdopen(read_end, "rb", buffering=0) as pipe:
         while not number.endswith(b"\n"):
-            if not select.select([pipe], [], [], 20)[0]:
+            if not select.select([pipe], [], [], 20)[0] or not (chunk := pipe.read(64)):
                 raise Failure(f"Xvfb reported no display within 20 s (see {log.name})")
-            if not (chunk := pipe.read(64)):
-                raise Failure(f"Xvfb ended before it reported a display (see {log.name})")
             number += chunk
     return ":" + number.decode().strip()
 

@@ -13,155 +13,113 @@
 #include <vector>
 
 #include "core/dump/form_dump.h"
-#include "ui/chart_view.h"
 #include "ui/letter_font.h"
 #include "ui/painted_items.h"
 
+// The window on Qt's offscreen platform: the band lines, markers and messages
+// it shows. The real-display test checks the dots against the replay tool.
 namespace kestrel::ui {
 namespace {
 
-struct Message {
-    QString text;
-    bool fatal;
-};
-
 class FormWindowTest : public ::testing::Test {
 protected:
-    // The tests tick the timers themselves: the run's own clock stands still.
-    FormWindowTest()
-        : window([this](QWidget*, const QString& text, bool fatal) {
-              messages.push_back({text, fatal});
-          }) {
-        window.setPaused(true);
+    FormWindow::MessageSink collect() {
+        return [this](QWidget*, const QString& text, bool fatal) { messages.emplace_back(text, fatal); };
     }
 
-    QImage render() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    QRgb pixel(int x, int y) {
+        return window.grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(x, y);
+    }
 
-    // One tick of a timer, run at once instead of waiting for it.
-    void tickTimer(int number) { window.tickTimer(number); }
+    // The black pixels in an area of the window as it paints itself now.
+    int blackIn(const QRect& area) {
+        const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                count += image.pixel(x, y) == qRgb(0, 0, 0) ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
+    void click(int button) { QTest::mouseClick(window.button(button), Qt::LeftButton); }
 
     void typeBias(const QString& text) {
         window.textBox(4)->selectAll();
         QTest::keyClicks(window.textBox(4), text);
     }
 
-    static bool isBlack(const QImage& image, int x, int y) { return image.pixel(x, y) == qRgb(0, 0, 0); }
+    std::vector<std::pair<QString, bool>> messages;  // text, fatal
+    FormWindow window{collect()};
 
-    static int blackPixelsInRow(const QImage& image, int y, int fromX, int toX) {
-        int count = 0;
-        for (int x = fromX; x <= toX; ++x) {
-            count += isBlack(image, x, y) ? 1 : 0;
-        }
-        return count;
-    }
-
-    static int blackPixelsIn(const QImage& image, const QRect& area) {
-        int count = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            count += blackPixelsInRow(image, y, area.left(), area.right());
-        }
-        return count;
-    }
-
-    static int px(float twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-
-    std::vector<Message> messages;
-    FormWindow window;
+    // The tests tick the timers themselves: the run's own clock stands still.
+    void SetUp() override { window.setPaused(true); }
 };
 
-TEST_F(FormWindowTest, OpensAtTheDesignSizeWithTheControlsInPlace) {
-    window.setPaused(false);  // a paused run says so in the title
+TEST_F(FormWindowTest, OpensAtTheDesignSizeWithTheBandsDrawnAndNoCarrier) {
     EXPECT_EQ(window.size(), QSize(605, 453));
-    EXPECT_EQ(window.minimumSize(), QSize(605, 453));
-    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Kestrel Sim\u3000Ver.\u03b2"));
-    EXPECT_EQ(window.button(1)->text(), "Start");
-    EXPECT_EQ(window.button(1)->geometry(), QRect(352, 296, 81, 33));
-    EXPECT_EQ(window.button(3)->text(), "Restart");
-    EXPECT_EQ(window.textBox(4)->geometry(), QRect(152, 400, 33, 18));
-    EXPECT_EQ(window.textBox(4)->accessibleName(), "Bias (V)");
     EXPECT_FALSE(window.textBox(2)->isEnabled() || window.textBox(3)->isEnabled());
-    EXPECT_FALSE(window.timerRuns(1) || window.timerRuns(3) || window.timerRuns(4));
-    EXPECT_TRUE(window.timerRuns(2));
-}
-
-TEST_F(FormWindowTest, BandLinesLieOnTheirPixelRows) {
-    const QImage image = render();
     // Solid edges: n-side conduction at y 1920 and valence at 3120 twips from
-    // x 1440 to 4080; p side at 1200 and 2400 from 5160 to 8160.
-    EXPECT_EQ(blackPixelsInRow(image, 128, 96, 272), 177);
-    EXPECT_EQ(blackPixelsInRow(image, 208, 96, 272), 177);
-    EXPECT_EQ(blackPixelsInRow(image, 80, 344, 544), 201);
-    EXPECT_EQ(blackPixelsInRow(image, 160, 344, 544), 201);
-    // The slopes join the two sides.
-    EXPECT_TRUE(isBlack(image, 308, 104));
-    EXPECT_TRUE(isBlack(image, 308, 184));
-    // The Fermi levels are dash-dot: broken, yet mostly drawn.
-    const int nSide = blackPixelsInRow(image, 144, 96, 272);
-    const int pSide = blackPixelsInRow(image, 144, 344, 544);
-    EXPECT_GT(nSide, 177 / 2);
-    EXPECT_LT(nSide, 177);
-    EXPECT_GT(pSide, 201 / 2);
-    EXPECT_LT(pSide, 201);
+    // x 1440 to 4080; p side at 1200 and 2400 from 5160 to 8160; the slopes
+    // join them. The Fermi level is dash-dot: broken, yet mostly drawn.
+    EXPECT_EQ(blackIn({96, 128, 177, 1}) + blackIn({96, 208, 177, 1}), 2 * 177);
+    EXPECT_EQ(blackIn({344, 80, 201, 1}) + blackIn({344, 160, 201, 1}), 2 * 201);
+    EXPECT_EQ(blackIn({308, 104, 1, 1}) + blackIn({308, 184, 1, 1}), 2);
+    EXPECT_GT(blackIn({96, 144, 177, 1}), 177 / 2);
+    EXPECT_LT(blackIn({96, 144, 177, 1}), 177);
+    // No dot where seeded electrons rest or holes hang, no marker.
+    EXPECT_EQ(blackIn({96, 100, 177, 28}) + blackIn({345, 161, 200, 7}), 0);
+    EXPECT_EQ(pixel(208, 170), pixel(208, 250));  // where the generation marker was designed
 }
 
-TEST_F(FormWindowTest, NoCarrierOrMarkerIsVisibleBeforeStart) {
-    const QImage image = render();
-    // Above the n-side conduction edge, where seeded electrons rest.
-    EXPECT_EQ(blackPixelsIn(image, QRect(96, 100, 177, 28)), 0);
-    // Below the p-side valence edge, where seeded holes hang.
-    EXPECT_EQ(blackPixelsIn(image, QRect(345, 161, 200, 7)), 0);
-    // The markers' design places, hidden by the load procedure.
-    EXPECT_EQ(image.pixel(208, 170), image.pixel(208, 250));
-    EXPECT_FALSE(window.form().Line18.Visible);
-    EXPECT_FALSE(window.form().Line19.Visible);
-}
-
-TEST_F(FormWindowTest, StartDrawsTheNewBandsAndTheSeededCarriers) {
+TEST_F(FormWindowTest, TheBandsFollowTheBiasTheBoxShowsAndABadTextGivesOnlyAMessage) {
     typeBias("0.3");
-    QTest::mouseClick(window.button(1), Qt::LeftButton);
-    ASSERT_TRUE(messages.empty());
-    const Form1& form = window.form();
-    ASSERT_EQ(form.ElectronCount, 80);
-    ASSERT_EQ(form.HoleCount, 80);
-
-    const QImage image = render();
-    // At 0.3 V the p-side valence edge moves to 2760 twips (row 184).
-    EXPECT_EQ(blackPixelsInRow(image, 184, 320, 544), 225);
-    EXPECT_EQ(blackPixelsInRow(image, 160, 400, 544), 0);
-    int holesSeen = 0;
-    for (int i = 1; i <= 80; ++i) {
-        const DotItem& electron = form.Shape1(i);
-        EXPECT_TRUE(isBlack(image, px(electron.Left) + 3, px(electron.Top) + 3)) << "electron " << i;
-        // A hole's left rim shows unless a later hole was painted over it.
-        const DotItem& hole = form.Shape2(i);
-        bool covered = false;
-        for (int later = i + 1; later <= 80; ++later) {
-            covered = covered || std::abs(px(form.Shape2(later).Left) - px(hole.Left)) < 7;
-        }
-        if (!covered) {
-            EXPECT_TRUE(isBlack(image, px(hole.Left), px(hole.Top) + 3)) << "hole " << i;
-            ++holesSeen;
-        }
-    }
-    EXPECT_GT(holesSeen, 10);
-    const DotItem& lastHole = form.Shape2(80);
-    EXPECT_EQ(image.pixel(px(lastHole.Left) + 3, px(lastHole.Top) + 3), qRgb(255, 255, 255));
+    click(1);
+    // At 0.3 V the p-side valence edge moves from 2400 to 2760 twips (row 184).
+    EXPECT_EQ(blackIn({320, 184, 225, 1}), 225);
+    EXPECT_EQ(blackIn({400, 160, 145, 1}), 0);
+    typeBias("0.6");
+    click(3);
+    EXPECT_EQ(window.textBox(4)->text(), "0.59");
+    typeBias("0,3x");
+    const std::string before = dumpForm(window.form());
+    click(3);
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_FALSE(messages[0].second);
+    EXPECT_TRUE(messages[0].first.contains("Bias (V)") && messages[0].first.contains("\"0,3x\""));
+    EXPECT_EQ(dumpForm(window.form()), before);
     EXPECT_TRUE(window.timerRuns(1));
 }
 
-TEST_F(FormWindowTest, EachStepRedrawsTheDotsWhereTheFormMovedThem) {
-    QTest::mouseClick(window.button(1), Qt::LeftButton);
+TEST_F(FormWindowTest, MarkersShowAtTheirEventAndGoWithTheirTimer) {
+    click(1);
     const Form1& form = window.form();
-    const DotArray seeded = form.Shape1;
-    for (int tick = 0; tick < 20; ++tick) {
-        tickTimer(1);
+    const auto tick = [this](int timer) { window.tickTimer(timer); };
+    for (int n = 0; n < 400 && !(form.Line18.Visible && form.Line19.Visible); ++n) {
+        tick(1);
     }
-    ASSERT_NE(form.Shape1, seeded);
-    const QImage image = render();
-    for (int i = 1; i <= form.ElectronCount; ++i) {
-        const DotItem& electron = form.Shape1(i);
-        EXPECT_TRUE(isBlack(image, px(electron.Left) + 3, px(electron.Top) + 3)) << "electron " << i;
-    }
+    ASSERT_TRUE(form.Line18.Visible && form.Line19.Visible);
+    const auto middle = [this](const LineItem& marker) {
+        return pixel(std::lround(marker.X1 / 15), std::lround((marker.Y1 + marker.Y2) / 30));
+    };
+    EXPECT_EQ(middle(form.Line18), qRgb(255, 0, 0));
+    EXPECT_EQ(middle(form.Line19), qRgb(0, 0, 255));
+    tick(3);
+    tick(4);
+    EXPECT_NE(middle(form.Line18), qRgb(255, 0, 0));
+    EXPECT_NE(middle(form.Line19), qRgb(0, 0, 255));
+}
+
+TEST_F(FormWindowTest, AFatalErrorShowsItsMessageAndEndsTheProgram) {
+    window.show();
+    window.setPaused(false);
+    window.form().Text2.Text = "30";  // a Fermi level that overflows the band geometry
+    click(3);
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_TRUE(messages[0].second && messages[0].first.contains("Overflow"));
+    EXPECT_TRUE(window.isHidden());
+    EXPECT_FALSE(window.clockRuns());
 }
 
 // Carriers parked or placed at a contact must not stretch a step's repaint
@@ -172,109 +130,15 @@ TEST(PaintedItems, AStepRepaintsOnlyInsideTheWindow) {
     form.Command1_Click();
     PaintedItems painted;
     painted.takeChanges(form);
-    const QRect window(0, 0, 605, 453);
     for (int tick = 1; tick <= 200; ++tick) {
         form.Timer1_Timer();
-        const QRect changed = painted.takeChanges(form);
-        ASSERT_TRUE(window.contains(changed)) << "tick " << tick;
-    }
-}
-
-TEST_F(FormWindowTest, MarkersShowAtTheirEventAndGoWithTheirTimer) {
-    QTest::mouseClick(window.button(1), Qt::LeftButton);
-    const Form1& form = window.form();
-    for (int tick = 0; tick < 400 && !(form.Line18.Visible && form.Line19.Visible); ++tick) {
-        tickTimer(1);
-    }
-    ASSERT_TRUE(form.Line18.Visible && form.Line19.Visible);
-    EXPECT_TRUE(window.timerRuns(3) && window.timerRuns(4));
-    const auto colourAtMiddle = [](const QImage& image, const LineItem& marker) {
-        return image.pixel(px(marker.X1), px((marker.Y1 + marker.Y2) / 2));
-    };
-    const QImage shown = render();
-    EXPECT_EQ(colourAtMiddle(shown, form.Line18), qRgb(255, 0, 0));
-    EXPECT_EQ(colourAtMiddle(shown, form.Line19), qRgb(0, 0, 255));
-
-    tickTimer(3);
-    tickTimer(4);
-    const QImage hidden = render();
-    EXPECT_NE(colourAtMiddle(hidden, form.Line18), qRgb(255, 0, 0));
-    EXPECT_NE(colourAtMiddle(hidden, form.Line19), qRgb(0, 0, 255));
-    EXPECT_FALSE(window.timerRuns(3) || window.timerRuns(4));
-}
-
-TEST_F(FormWindowTest, BiasOutsideTheLimitsIsRewrittenInTheBox) {
-    typeBias("0.6");
-    QTest::mouseClick(window.button(3), Qt::LeftButton);
-    EXPECT_EQ(window.textBox(4)->text(), "0.59");
-    typeBias("-2");
-    QTest::mouseClick(window.button(1), Qt::LeftButton);
-    EXPECT_EQ(window.textBox(4)->text(), "-0.7");
-    EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(FormWindowTest, BadBiasShowsAMessageAndChangesNothing) {
-    QTest::mouseClick(window.button(1), Qt::LeftButton);
-    typeBias("0,3x");
-    const std::string before = dumpForm(window.form());
-    QTest::mouseClick(window.button(3), Qt::LeftButton);
-    QTest::mouseClick(window.button(1), Qt::LeftButton);
-    ASSERT_EQ(messages.size(), 2U);
-    EXPECT_FALSE(messages[0].fatal);
-    EXPECT_TRUE(messages[0].text.contains("Bias (V)"));
-    EXPECT_TRUE(messages[0].text.contains("\"0,3x\""));
-    EXPECT_EQ(dumpForm(window.form()), before);
-    EXPECT_TRUE(window.timerRuns(1));
-}
-
-TEST_F(FormWindowTest, CloseEndsTheProgram) {
-    window.show();
-    window.setPaused(false);
-    ASSERT_TRUE(window.clockRuns());
-    QTest::mouseClick(window.button(2), Qt::LeftButton);
-    EXPECT_TRUE(window.form().ended());
-    EXPECT_TRUE(window.isHidden());
-    EXPECT_FALSE(window.clockRuns());
-}
-
-TEST_F(FormWindowTest, FatalErrorShowsTheMessageAndEndsTheProgram) {
-    window.show();
-    window.setPaused(false);
-    window.form().Text2.Text = "30";  // a Fermi level that overflows the band geometry
-    QTest::mouseClick(window.button(3), Qt::LeftButton);
-    ASSERT_EQ(messages.size(), 1U);
-    EXPECT_TRUE(messages[0].fatal);
-    EXPECT_TRUE(messages[0].text.contains("Overflow"));
-    EXPECT_TRUE(window.isHidden());
-    EXPECT_FALSE(window.clockRuns());
-}
-
-TEST_F(FormWindowTest, ReadoutShowsTheNetCount) {
-    window.form().CrossCount = -3;
-    tickTimer(2);
-    EXPECT_EQ(window.textBox(7)->text(), "-3");
-}
-
-TEST_F(FormWindowTest, TabWalksTheControlsInDesignOrderFromStart) {
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    ASSERT_EQ(QApplication::focusWidget(), window.button(1));
-
-    const std::vector<QWidget*> expected{window.button(2),  window.textBox(1), window.textBox(4),
-                                         window.textBox(6), window.textBox(7), window.picture(),
-                                         window.textBox(5), window.button(3),  window.button(1)};
-    for (QWidget* next : expected) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+        ASSERT_TRUE(QRect(0, 0, 605, 453).contains(painted.takeChanges(form))) << "tick " << tick;
     }
 }
 
 TEST(LetterFont, FallsBackToAnInstalledJapaneseGothic) {
-    const QFontInfo info(letterFont());
-    EXPECT_TRUE(info.family() == "IPAPGothic" || info.family() == "Noto Sans CJK JP")
-        << info.family().toStdString();
-    EXPECT_DOUBLE_EQ(letterFont().pointSizeF(), 14.25);
+    const QString family = QFontInfo(letterFont()).family();
+    EXPECT_TRUE(family == "IPAPGothic" || family == "Noto Sans CJK JP") << family.toStdString();
 }
 
 }  // namespace
