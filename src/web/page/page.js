@@ -18,7 +18,8 @@ function download(blob, name) {
   document.body.append(link);
   link.click();
   link.remove();
-  setTimeout(() => URL.revokeObjectURL(link.href), 0);
+  // The download has read the file long before this.
+  setTimeout(() => URL.revokeObjectURL(link.href), 60_000);
 }
 
 class Page {
