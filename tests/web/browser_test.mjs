@@ -27,11 +27,13 @@ const kBias = '0.3';
 let server;
 let browser;
 let page;
+const requested = [];
 
 before(async () => {
   server = await startServer();
   browser = await openBrowser({viewport: {width: kWidth, height: kHeight + kBarHeight}, deviceScaleFactor: kDeviceScale});
   page = browser.page;
+  page.on('request', (request) => requested.push(request.url()));
   await openPage(page, server.url);
 });
 
@@ -150,6 +152,11 @@ function assertShowsItsRun(state, what) {
   assert.deepEqual(problems, [], `${what}: the canvas does not show the dump's dots`);
   return checked;
 }
+
+test('the page loads its three files from its own server and nothing else', () => {
+  const files = requested.filter((url) => !url.startsWith('data:')).map((url) => url.replace(server.url, '/'));
+  assert.deepEqual(files.sort(), ['/', '/kestrel.js', '/kestrel.wasm']);
+});
 
 test('the window is laid out as designed, sharp, accessible and named', async () => {
   const layout = await page.evaluate(() => {

@@ -36,6 +36,7 @@ class Page {
 
     document.title = this.design.caption;
     this.element('caption').textContent = this.design.caption;
+    this.element('message-title').textContent = this.design.caption;
     const formArea = this.element('form');
     Object.assign(formArea.style, {width: this.design.width + 'px', height: this.design.height + 'px'});
     this.controls = new FormControls(formArea, this.design, {
