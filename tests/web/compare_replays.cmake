@@ -1,27 +1,33 @@
-# Runs every .replay script in the folders SCRIPTS through the native replay
+# Runs every .replay script in the folders SCRIPTS, and every command line
+# in a .args file there (one argument a line), through the native replay
 # tool NATIVE and through the WebAssembly one (NODE WASM), each in its own
 # folder under WORK, and fails unless the two write the same bytes: standard
 # output, standard error, the exit status and
 # every file the script writes.
 foreach(folder IN LISTS SCRIPTS)
-  file(GLOB found ${folder}/*.replay)
+  file(GLOB found ${folder}/*.replay ${folder}/*.args)
   list(APPEND scripts ${found})
 endforeach()
 if(NOT scripts)
-  message(FATAL_ERROR "no .replay scripts in ${SCRIPTS}")
+  message(FATAL_ERROR "no .replay or .args files in ${SCRIPTS}")
 endif()
 
 set(differences 0)
 foreach(script IN LISTS scripts)
   get_filename_component(name ${script} NAME_WE)
+  if(script MATCHES "[.]args$")
+    file(STRINGS ${script} arguments)
+  else()
+    set(arguments ${script})
+  endif()
   foreach(tool native wasm)
     set(dir ${WORK}/${name}/${tool})
     file(REMOVE_RECURSE ${dir})
     file(MAKE_DIRECTORY ${dir})
     if(tool STREQUAL native)
-      set(command ${NATIVE} ${script})
+      set(command ${NATIVE} ${arguments})
     else()
-      set(command ${NODE} ${WASM} ${script})
+      set(command ${NODE} ${WASM} ${arguments})
     endif()
     execute_process(COMMAND ${command} WORKING_DIRECTORY ${dir}
                     OUTPUT_FILE ${WORK}/${name}/${tool}.out ERROR_VARIABLE err_${tool} RESULT_VARIABLE status_${tool})

@@ -1,23 +1,29 @@
 // kestrel-replay [SCRIPT | -]: replays a script of window events against the
 // simulation, without a window, and writes JSON Lines to standard output.
+// kestrel-replay --sweep FROM:TO:STEP: the current at each bias of a range.
 
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <array>
 #include <iostream>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "descriptor_streams.h"
 #include "replay_engine.h"
+#include "sweep_command.h"
 
 namespace {
 
 constexpr int kUsageError = 2;  // the status of a script the tool cannot run
 
-constexpr std::string_view kUsage = "Usage: kestrel-replay [SCRIPT | -]\n";
+constexpr std::string_view kUsage =
+    "Usage: kestrel-replay [SCRIPT | -]\n"
+    "       kestrel-replay --sweep FROM:TO:STEP [--minutes M] [--picture FILE.svg]\n";
 
 constexpr std::string_view kHelp = R"(
 Replays a script of window events against the simulation, without a window,
@@ -35,6 +41,28 @@ Script lines:
                    605 x 453 pixels in FILE
 Blank lines and lines starting with "#" are skipped.
 
+I-V sweep:
+  --sweep FROM:TO:STEP
+                   instead of a script, measure the current at the biases
+                   FROM, FROM+STEP, ... up to TO (TO itself when a step lands
+                   on it), each in a fresh form as just after the program
+                   starts: the bias typed into Text4, "Start", then M minutes
+                   of Timer1 ticks with a Timer2 readout every 200th tick
+                   (Timer3 and Timer4 only hide the event markers and are
+                   not ticked).
+                   The numbers are an optional "-", digits and an optional
+                   "." with digits; the biases are counted exactly and
+                   written with as many decimals as the finest of the three.
+                   Prints CSV: bias_v,current,readouts, the current being
+                   the mean of the bias's readouts to two decimals. As in
+                   the window, a bias below -0.7 or above 0.59 is held at
+                   that limit. At most 10000 biases.
+  --minutes M      minutes of simulated time per bias, 1 to 60; 5 if not
+                   given (6 readouts a minute)
+  --picture FILE.svg
+                   also draw the curve in FILE.svg, 600 x 450 pixels
+  Example: kestrel-replay --sweep -0.7:0.59:0.05 --picture iv.svg
+
 Options:
   -h, --help       show this help and exit
   --version        show the version and exit
@@ -42,16 +70,25 @@ Options:
 Exit status:
   0  the script ran to its end, or "Close" ended it
   1  a fatal run-time error (overflow, subscript, floating point) ended it;
-     its error object is the last output line, what it means is on stderr
+     its error object is the last output line, what it means is on stderr;
+     for a sweep, the form failed at the bias stderr names
   2  a line that is not a command, a script that cannot be read, output
-     or a picture that cannot be written, or a usage error; the reason is
-     on stderr
+     or a picture that cannot be written, or a usage error (a sweep range
+     or option it cannot use among them); the reason is on stderr
 )";
 
 // What the command line asks for.
 struct Request {
     std::optional<int> exitStatus;  // set when there is nothing to replay
     std::string script = "-";       // a path, or "-" for standard input
+    std::optional<kestrel::SweepRequest> sweep;
+};
+
+// The values of the sweep's options, as given.
+struct SweepOptions {
+    std::optional<std::string_view> range;
+    std::optional<std::string_view> minutes;
+    std::optional<std::string_view> picture;
 };
 
 Request stopWith(int status) {
@@ -75,25 +112,76 @@ int printed(std::string_view text) {
     return 0;
 }
 
+// Reads an option of the sweep, written "--name VALUE" or "--name=VALUE",
+// into `options`, moving `index` past a separate value. Returns false when
+// the argument is none of them; throws std::invalid_argument when the value
+// is missing.
+bool readSweepOption(std::span<char*> arguments, std::size_t& index, SweepOptions& options) {
+    const std::array<std::pair<std::string_view, std::optional<std::string_view>*>, 3> named{{
+        {"--sweep", &options.range},
+        {"--minutes", &options.minutes},
+        {"--picture", &options.picture},
+    }};
+    const std::string_view argument = arguments[index];
+    for (const auto& [name, value] : named) {
+        if (argument == name) {
+            if (index + 1 == arguments.size()) {
+                throw std::invalid_argument(std::string(name) + " needs a value");
+            }
+            *value = arguments[++index];
+            return true;
+        }
+        if (argument.starts_with(name) && argument.substr(name.size()).starts_with('=')) {
+            *value = argument.substr(name.size() + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The sweep the options ask for, if any; a script with it, or its options
+// without it, are usage errors.
+std::optional<kestrel::SweepRequest> sweepRequest(const SweepOptions& options, bool scriptGiven) {
+    if (!options.range) {
+        if (options.minutes || options.picture) {
+            throw std::invalid_argument("--minutes and --picture are options of --sweep");
+        }
+        return std::nullopt;
+    }
+    if (scriptGiven) {
+        throw std::invalid_argument("--sweep runs no script");
+    }
+    return kestrel::readSweepRequest(*options.range, options.minutes, options.picture);
+}
+
 Request readCommandLine(std::span<char*> arguments) {
     Request request;
+    SweepOptions sweepOptions;
     bool scriptGiven = false;
     bool optionsEnded = false;
-    for (const std::string_view argument : arguments) {
-        if (!optionsEnded && argument == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && (argument == "-h" || argument == "--help")) {
-            return stopWith(printed(std::string(kUsage) + std::string(kHelp)));
-        } else if (!optionsEnded && argument == "--version") {
-            return stopWith(printed("kestrel-replay " KESTREL_VERSION "\n"));
-        } else if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
-            return stopWith(usageError("unknown option " + std::string(argument)));
-        } else if (scriptGiven) {
-            return stopWith(usageError("one script at a time: " + std::string(argument)));
-        } else {
-            request.script = argument;
-            scriptGiven = true;
+    try {
+        for (std::size_t index = 0; index < arguments.size(); ++index) {
+            const std::string_view argument = arguments[index];
+            if (!optionsEnded && argument == "--") {
+                optionsEnded = true;
+            } else if (!optionsEnded && (argument == "-h" || argument == "--help")) {
+                return stopWith(printed(std::string(kUsage) + std::string(kHelp)));
+            } else if (!optionsEnded && argument == "--version") {
+                return stopWith(printed("kestrel-replay " KESTREL_VERSION "\n"));
+            } else if (!optionsEnded && readSweepOption(arguments, index, sweepOptions)) {
+                continue;
+            } else if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
+                return stopWith(usageError("unknown option " + std::string(argument)));
+            } else if (scriptGiven) {
+                return stopWith(usageError("one script at a time: " + std::string(argument)));
+            } else {
+                request.script = argument;
+                scriptGiven = true;
+            }
         }
+        request.sweep = sweepRequest(sweepOptions, scriptGiven);
+    } catch (const std::invalid_argument& problem) {
+        return stopWith(usageError(problem.what()));
     }
     return request;
 }
@@ -132,9 +220,24 @@ int replay(const std::string& script) {
     }
 }
 
+int sweep(const kestrel::SweepRequest& request) {
+    kestrel::DescriptorWriter writer(STDOUT_FILENO, "standard output");
+    std::ostream out(&writer);
+    out.exceptions(std::ios::badbit);
+    try {
+        return kestrel::runSweep(request, out, std::cerr);
+    } catch (const kestrel::StreamFault& fault) {
+        std::cerr << "kestrel-replay: " << fault.what() << '\n';
+        return kUsageError;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const Request request = readCommandLine(std::span(argv, static_cast<std::size_t>(argc)).subspan(1));
-    return request.exitStatus ? *request.exitStatus : replay(request.script);
+    if (request.exitStatus) {
+        return *request.exitStatus;
+    }
+    return request.sweep ? sweep(*request.sweep) : replay(request.script);
 }

@@ -112,8 +112,11 @@ std::string fontFamily(const design::Font& font) {
 
 }  // namespace
 
-SvgCanvas::SvgCanvas() {
-    rectangle({0, 0, design::kClientArea.width, design::kClientArea.height}, &design::kWindowBackground);
+SvgCanvas::SvgCanvas()
+    : SvgCanvas(design::kClientArea.width, design::kClientArea.height, design::kWindowBackground) {}
+
+SvgCanvas::SvgCanvas(int width, int height, design::Colour background) : width_(width), height_(height) {
+    rectangle({0, 0, width, height}, &background);
 }
 
 void SvgCanvas::line(const LineItem& ends, const design::Pen& pen) {
@@ -139,7 +142,7 @@ void SvgCanvas::ellipse(const design::TwipsRect& box) {
 
 void SvgCanvas::dot(const DotItem& dot, int size, design::Colour fill) {
     // Dots parked or waiting below the client area are out of the picture.
-    if (dot.Top >= design::kClientArea.height || dot.Left >= design::kClientArea.width) {
+    if (dot.Top >= static_cast<float>(height_) || dot.Left >= static_cast<float>(width_)) {
         return;
     }
     const double radius = size / 2.0;
@@ -172,8 +175,8 @@ void SvgCanvas::text(const design::TwipsRect& box, std::string_view text, const 
 }
 
 std::string SvgCanvas::document() const {
-    const std::string width = px(design::kClientArea.width);
-    const std::string height = px(design::kClientArea.height);
+    const std::string width = px(width_);
+    const std::string height = px(height_);
     return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + width + "\" height=\"" + height +
            "\" viewBox=\"0 0 " + width + " " + height + "\" shape-rendering=\"crispEdges\">\n" + body_ +
            "</svg>\n";

@@ -6,13 +6,16 @@
 
 namespace kestrel::picture {
 
-// The form's picture as an SVG document of the client area, 605 by 453
-// logical pixels (twips divided by 15) on the window's light background.
-// Text wraps at its box's right edge by an estimate of each character's
-// width, as no SVG viewer wraps text by itself.
+// A picture as an SVG document in logical pixels (twips divided by 15): by
+// default the form's client area, 605 by 453, on the window's light
+// background. Text wraps at its box's right edge by an estimate of each
+// character's width, as no SVG viewer wraps text by itself. Dots outside the
+// picture are left out.
 class SvgCanvas : public Canvas {
 public:
     SvgCanvas();
+    // A picture of width by height twips on `background`.
+    SvgCanvas(int width, int height, design::Colour background);
 
     void line(const LineItem& ends, const design::Pen& pen) override;
     void rectangle(const design::TwipsRect& box, const design::Colour* fill) override;
@@ -26,6 +29,8 @@ public:
     [[nodiscard]] std::string document() const;
 
 private:
+    int width_;
+    int height_;
     std::string body_;
 };
 

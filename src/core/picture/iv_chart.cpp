@@ -1,0 +1,206 @@
+#include "core/picture/iv_chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace kestrel::picture {
+namespace {
+
+// Room around the plot, in twips: tick labels on the left, the current's
+// caption above, and below the bias labels, the bias caption and the notice.
+constexpr int kLeftMargin = 1100;
+constexpr int kTopMargin = 600;
+constexpr int kRightMargin = 400;
+constexpr int kBottomMargin = 1450;
+constexpr int kTickLength = 80;
+constexpr int kLabelHeight = 240;
+constexpr int kLabelWidth = 900;
+constexpr int kCaptionGap = 60;
+constexpr int kNoticeHeight = 750;
+constexpr int kMarkSize = 120;
+
+// Roughly this many tick steps along each axis.
+constexpr double kTargetSteps = 6;
+
+// The bias box's range, shown before there is any point.
+constexpr double kEmptyBiasLow = -0.7;
+constexpr double kEmptyBiasHigh = 0.59;
+constexpr double kEmptyCurrentHigh = 10;
+
+constexpr design::Colour kGrid{210, 210, 210};
+
+constexpr const char* labelCaption(std::string_view name) {
+    for (const auto& label : design::kLabels) {
+        if (name == label.name) {
+            return label.caption;
+        }
+    }
+    throw std::logic_error("a label missing from the design table");
+}
+
+constexpr const char* kBiasCaption = labelCaption("Label5");
+constexpr const char* kCurrentCaption = labelCaption("Label11");
+constexpr const char* kNotice = labelCaption("Label15");
+
+// An axis: ticks at first·step, (first+1)·step, ..., last·step.
+struct Axis {
+    double step;
+    long first;
+    long last;
+
+    [[nodiscard]] double low() const { return static_cast<double>(first) * step; }
+    [[nodiscard]] double high() const { return static_cast<double>(last) * step; }
+    // Where value falls between `from` (the low end) and `to`, in twips.
+    [[nodiscard]] float place(double value, int from, int to) const {
+        return static_cast<float>(from + (value - low()) / (high() - low()) * (to - from));
+    }
+};
+
+// A quotient a hair off a whole number, from the division, counts as it.
+constexpr double kSlack = 1e-9;
+
+// Ticks 1, 2 or 5 times a power of ten apart, about kTargetSteps of them,
+// covering low..high.
+Axis roundAxis(double low, double high) {
+    // A span too narrow to tell from its ends' rounding is widened around them.
+    constexpr double kNarrowest = 1e-6;
+    if (high - low <= kNarrowest * std::max({1.0, std::abs(low), std::abs(high)})) {
+        const double spread = std::max(1.0, std::abs(low)) / 2;
+        low -= spread;
+        high += spread;
+    }
+    const double rough = (high - low) / kTargetSteps;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    const double mantissa = rough / power;
+    // The round mantissa nearest the rough step, on a ratio scale.
+    const double step = (mantissa < 1.5 ? 1 : mantissa < 3 ? 2 : mantissa < 7 ? 5 : 10) * power;
+    return {step, static_cast<long>(std::floor(low / step + kSlack)),
+            static_cast<long>(std::ceil(high / step - kSlack))};
+}
+
+std::string tickLabel(const Axis& axis, long tick) {
+    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(axis.step) + kSlack)));
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, static_cast<double>(tick) * axis.step);
+    const std::string label = text;
+    return label.find_first_not_of("-0.") == std::string::npos ? label.substr(label[0] == '-' ? 1 : 0)
+                                                               : label;
+}
+
+LineItem segment(float x1, float y1, float x2, float y2) {
+    return {x1, y1, x2, y2, true};
+}
+
+struct Plot {
+    int left;
+    int top;
+    int right;
+    int bottom;
+    Axis bias;
+    Axis current;
+
+    [[nodiscard]] float x(double bias) const { return this->bias.place(bias, left, right); }
+    [[nodiscard]] float y(double current) const { return this->current.place(current, bottom, top); }
+};
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// Beyond this a value is no reading, and its ticks would not fit a long.
+constexpr double kLargestPlotted = 1e9;
+
+bool isPlottable(const IvPoint& point) {
+    return std::abs(point.bias) <= kLargestPlotted && std::abs(point.current) <= kLargestPlotted;
+}
+
+Plot plotFor(std::span<const IvPoint> points, const design::TwipsRect& box) {
+    const bool anyPoint = std::any_of(points.begin(), points.end(), isPlottable);
+    double biasLow = anyPoint ? kInfinity : kEmptyBiasLow;
+    double biasHigh = anyPoint ? -kInfinity : kEmptyBiasHigh;
+    double currentLow = 0;
+    double currentHigh = anyPoint ? 0 : kEmptyCurrentHigh;
+    for (const IvPoint& point : points) {
+        if (isPlottable(point)) {
+            biasLow = std::min(biasLow, point.bias);
+            biasHigh = std::max(biasHigh, point.bias);
+            currentLow = std::min(currentLow, point.current);
+            currentHigh = std::max(currentHigh, point.current);
+        }
+    }
+    return {box.left + kLeftMargin,
+            box.top + kTopMargin,
+            box.left + box.width - kRightMargin,
+            box.top + box.height - kBottomMargin,
+            roundAxis(biasLow, biasHigh),
+            roundAxis(currentLow, currentHigh)};
+}
+
+void drawBiasTicks(Canvas& canvas, const Plot& plot) {
+    for (long tick = plot.bias.first; tick <= plot.bias.last; ++tick) {
+        const float x = plot.x(static_cast<double>(tick) * plot.bias.step);
+        canvas.line(segment(x, plot.top, x, plot.bottom), {kGrid, design::LineStyle::Solid});
+        canvas.line(segment(x, plot.bottom, x, plot.bottom + kTickLength), design::kSolid);
+        const int labelLeft = static_cast<int>(x) - kLabelWidth / 2;
+        canvas.text({labelLeft, plot.bottom + kTickLength, kLabelWidth, kLabelHeight},
+                    tickLabel(plot.bias, tick), design::kDefaultFont, TextAlign::Centred);
+    }
+}
+
+void drawCurrentTicks(Canvas& canvas, const Plot& plot) {
+    for (long tick = plot.current.first; tick <= plot.current.last; ++tick) {
+        const float y = plot.y(static_cast<double>(tick) * plot.current.step);
+        canvas.line(segment(plot.left, y, plot.right, y), {kGrid, design::LineStyle::Solid});
+        canvas.line(segment(plot.left - kTickLength, y, plot.left, y), design::kSolid);
+        const int labelTop = static_cast<int>(y) - kLabelHeight / 2;
+        canvas.text({plot.left - kTickLength - kLabelWidth, labelTop, kLabelWidth, kLabelHeight},
+                    tickLabel(plot.current, tick), design::kDefaultFont, TextAlign::Centred);
+    }
+}
+
+// Dash-dot lines where the bias or the current is zero, when inside the plot.
+void drawZeroLines(Canvas& canvas, const Plot& plot) {
+    if (plot.bias.first < 0 && plot.bias.last > 0) {
+        const float x = plot.x(0);
+        canvas.line(segment(x, plot.top, x, plot.bottom), design::kDashDot);
+    }
+    if (plot.current.first < 0 && plot.current.last > 0) {
+        const float y = plot.y(0);
+        canvas.line(segment(plot.left, y, plot.right, y), design::kDashDot);
+    }
+}
+
+void drawCaptions(Canvas& canvas, const Plot& plot, const design::TwipsRect& box) {
+    const int captionTop = plot.bottom + kTickLength + kLabelHeight + kCaptionGap;
+    canvas.text({plot.left, captionTop, plot.right - plot.left, kLabelHeight}, kBiasCaption,
+                design::kDefaultFont, TextAlign::Centred);
+    canvas.text(
+        {box.left + kCaptionGap, plot.top - kLabelHeight - kCaptionGap * 2, kLabelWidth * 2, kLabelHeight},
+        kCurrentCaption, design::kDefaultFont, TextAlign::TopLeftWrapped);
+    canvas.text({plot.left, box.top + box.height - kNoticeHeight, plot.right - plot.left, kNoticeHeight},
+                kNotice, design::kDefaultFont, TextAlign::TopLeftWrapped);
+}
+
+}  // namespace
+
+void drawIvChart(Canvas& canvas, std::span<const IvPoint> points, const design::TwipsRect& box) {
+    const Plot plot = plotFor(points, box);
+    drawBiasTicks(canvas, plot);
+    drawCurrentTicks(canvas, plot);
+    drawZeroLines(canvas, plot);
+    canvas.rectangle({plot.left, plot.top, plot.right - plot.left, plot.bottom - plot.top}, nullptr);
+    drawCaptions(canvas, plot, box);
+    constexpr float kHalfMark = kMarkSize / 2.0F;
+    for (const IvPoint& point : points) {
+        if (!isPlottable(point)) {
+            continue;
+        }
+        const DotItem mark{plot.x(point.bias) - kHalfMark, plot.y(point.current) - kHalfMark};
+        canvas.dot(mark, kMarkSize, point.partial ? design::kWhite : design::kBlack);
+    }
+}
+
+}  // namespace kestrel::picture

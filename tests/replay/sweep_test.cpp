@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <charconv>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/form/form1.h"
+#include "core/picture/iv_chart.h"
+#include "core/session/bias_list.h"
+#include "core/session/iv_sweep.h"
+#include "sweep_command.h"
+
+// The I-V sweep: its list of biases, its rows against a form driven by hand,
+// its arithmetic, its chart and the tool's options.
+namespace kestrel {
+namespace {
+
+TEST(BiasList, CountsInDecimalsAndWritesTheFinestDecimals) {
+    const auto biases = parseBiasList("-0.7:0.59:0.05");
+    ASSERT_EQ(biases.size(), 26U);
+    EXPECT_EQ(biases.front(), "-0.70");
+    EXPECT_EQ(biases[14], "0.00");
+    EXPECT_EQ(biases[15], "0.05");
+    EXPECT_EQ(biases.back(), "0.55");
+
+    EXPECT_EQ(parseBiasList("0:1:0.25"), (std::vector<std::string>{"0.00", "0.25", "0.50", "0.75", "1.00"}));
+    EXPECT_EQ(parseBiasList("-0.3:0.3:0.1"),
+              (std::vector<std::string>{"-0.3", "-0.2", "-0.1", "0.0", "0.1", "0.2", "0.3"}));
+    EXPECT_EQ(parseBiasList("-1:1:2"), (std::vector<std::string>{"-1", "1"}));
+    EXPECT_EQ(parseBiasList("0.5:0.5:1"), (std::vector<std::string>{"0.5"}));
+    EXPECT_EQ(parseBiasList("0:9999:1").size(), static_cast<std::size_t>(kMostBiases));
+}
+
+TEST(BiasList, RefusesWhatIsNotARangeOfRisingDecimals) {
+    for (const char* range :
+         {"", "0:1", "0:1:0.1:2", "a:1:0.1", "+0:1:0.1", "1.:2:1", ".5:1:1", "0:1:1e-1", " 0:1:1", "0:1:0",
+          "0:1:-0.1", "1:0:0.1", "0:10000:1", "0:1:0.0000001", "1234567:1234568:1"}) {
+        EXPECT_THROW(parseBiasList(range), std::invalid_argument) << '"' << range << '"';
+    }
+}
+
+TEST(IvSweep, MeanIsExactAndRoundsHalvesAwayFromZero) {
+    EXPECT_EQ(meanInHundredths({1, 2}), 150);
+    EXPECT_EQ(meanInHundredths({1, 1, 2}), 133);
+    EXPECT_EQ(meanInHundredths({2, 2, 1}), 167);
+    EXPECT_EQ(meanInHundredths({1, 0, 0, 0, 0, 0, 0, 0}), 13);  // 12.5
+    EXPECT_EQ(meanInHundredths({-1, 0, 0, 0, 0, 0, 0, 0}), -13);
+    EXPECT_EQ(meanInHundredths({32767, 32767}), 3276700);
+    EXPECT_EQ(meanInHundredths({}), 0);
+    EXPECT_EQ(writtenInHundredths(1234), "12.34");
+    EXPECT_EQ(writtenInHundredths(-5), "-0.05");
+    EXPECT_EQ(writtenInHundredths(-100), "-1.00");
+    EXPECT_EQ(writtenInHundredths(0), "0.00");
+}
+
+// The readings of a form loaded, started at `bias` and run for a minute,
+// driven directly.
+std::vector<Int16> readingsByHand(const std::string& bias) {
+    Form1 form;
+    form.Form_Load();
+    form.Text4.Text = bias;
+    form.Command1_Click();
+    std::vector<Int16> readings;
+    for (int tick = 1; tick <= kTimer1TicksPerMinute; ++tick) {
+        form.Timer1_Timer();
+        if (tick % kTimer1TicksPerReadout == 0) {
+            form.Timer2_Timer();
+            Int16 reading = 0;
+            std::from_chars(form.Text7.Text.data(), form.Text7.Text.data() + form.Text7.Text.size(), reading);
+            readings.push_back(reading);
+        }
+    }
+    return readings;
+}
+
+TEST(IvSweep, EachRowIsAFreshFormAndTheCurrentRisesWithForwardBias) {
+    const std::vector<std::string> biases{"-0.70", "0.30", "0.55"};
+    const auto rows = runIvSweep(biases, 1, 2);
+    ASSERT_EQ(rows.size(), 3U);
+    EXPECT_EQ(rows[1].bias, "0.30");
+    EXPECT_EQ(rows[1].readings, readingsByHand("0.30"));  // not the continuation of the row before
+    EXPECT_EQ(rows[1].readings.size(), static_cast<std::size_t>(kReadoutsPerMinute));
+    EXPECT_LT(meanInHundredths(rows[0].readings), meanInHundredths(rows[1].readings));
+    EXPECT_LT(meanInHundredths(rows[1].readings), meanInHundredths(rows[2].readings));
+
+    const auto oneByOne = runIvSweep(biases, 1, 1);
+    for (std::size_t n = 0; n < rows.size(); ++n) {
+        EXPECT_EQ(oneByOne[n].readings, rows[n].readings) << biases[n];
+    }
+}
+
+// Notes the chart's marks by fill, and its texts.
+class MarkCanvas : public picture::Canvas {
+public:
+    int filled = 0;
+    int hollow = 0;
+    std::vector<std::string> texts;
+
+    void line(const LineItem&, const design::Pen&) override {}
+    void rectangle(const design::TwipsRect&, const design::Colour*) override {}
+    void ellipse(const design::TwipsRect&) override {}
+    void dot(const DotItem&, int, design::Colour fill) override {
+        ++(fill == design::kWhite ? hollow : filled);
+    }
+    void point(float, float, design::Colour) override {}
+    void text(const design::TwipsRect&, std::string_view text, const design::Font&,
+              picture::TextAlign) override {
+        texts.emplace_back(text);
+    }
+};
+
+bool hasText(const MarkCanvas& canvas, const std::string& text) {
+    return std::find(canvas.texts.begin(), canvas.texts.end(), text) != canvas.texts.end();
+}
+
+TEST(IvChart, DrawsPartialReadingsHollowAndAlwaysTheNotice) {
+    const std::string notice =
+        "Attention\uff1a\u3000This is just for have an image of p-n junction. So, the current value is not "
+        "correct.";
+    MarkCanvas canvas;
+    const std::vector<picture::IvPoint> points{
+        {-0.7, -12, false}, {0.3, 107, true}, {0.55, 199, false}, {0.1, std::nan(""), false}};
+    picture::drawIvChart(canvas, points, {0, 0, 9000, 6750});
+    EXPECT_EQ(canvas.filled, 2);
+    EXPECT_EQ(canvas.hollow, 1);
+    EXPECT_TRUE(hasText(canvas, notice));
+    EXPECT_TRUE(hasText(canvas, "Bias (V)"));
+    EXPECT_TRUE(hasText(canvas, "0"));  // the current axis reaches zero
+
+    MarkCanvas empty;
+    picture::drawIvChart(empty, {}, {0, 0, 9000, 6750});
+    EXPECT_EQ(empty.filled + empty.hollow, 0);
+    EXPECT_TRUE(hasText(empty, notice));
+}
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string contents(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
+
+ToolRun runTool(const std::string& arguments) {
+    const std::string scratch =
+        ::testing::TempDir() + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_";
+    const int status = std::system((std::string("'") + KESTREL_REPLAY_EXE + "' " + arguments +
+                                    " < /dev/null > '" + scratch + "out' 2> '" + scratch + "err'")
+                                       .c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents(scratch + "out"),
+            contents(scratch + "err")};
+}
+
+TEST(SweepTool, PrintsARowPerBiasAndDrawsAMarkPerBias) {
+    const std::string picture = ::testing::TempDir() + "sweep.svg";
+    const ToolRun run = runTool("--sweep 0:0.5:0.25 --minutes 1 --picture '" + picture + "'");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto rows = runIvSweep({"0.00", "0.25", "0.50"}, 1);
+    EXPECT_EQ(run.out, sweepCsv(rows));
+    EXPECT_TRUE(run.out.starts_with("bias_v,current,readouts\n0.00,")) << run.out;
+    EXPECT_NE(run.out.find("\n0.50,"), std::string::npos);
+    EXPECT_NE(run.out.find(",6\n"), std::string::npos);
+
+    const std::string svg = contents(picture);
+    EXPECT_TRUE(svg.starts_with("<svg ")) << svg.substr(0, 100);
+    EXPECT_NE(svg.find("width=\"600\" height=\"450\""), std::string::npos);
+    std::size_t marks = 0;
+    for (auto at = svg.find("<circle"); at != std::string::npos; at = svg.find("<circle", at + 1)) {
+        ++marks;
+    }
+    EXPECT_EQ(marks, 3U);
+}
+
+TEST(SweepTool, RefusesARangeOrOptionItCannotUseWithStatus2) {
+    for (const char* arguments :
+         {"--sweep 1:0:0.1", "--sweep 0:1:0", "--sweep x", "--sweep", "--sweep=0:1", "--minutes 5",
+          "--picture a.svg", "--sweep 0:1:1 --minutes 0", "--sweep 0:1:1 --minutes 61",
+          "--sweep 0:1:1 --minutes 1.5", "--sweep 0:1:1 script.replay", "--sweep 0:20000:1",
+          "--sweep 0:1:1 --picture="}) {
+        const ToolRun run = runTool(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+        EXPECT_TRUE(run.err.starts_with("kestrel-replay: ")) << arguments << ": " << run.err;
+    }
+    const ToolRun unwritable = runTool("--sweep 0:0:1 --minutes 1 --picture /no/such/dir/iv.svg");
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_EQ(unwritable.err,
+              "kestrel-replay: cannot write /no/such/dir/iv.svg: No such file or directory\n");
+}
+
+}  // namespace
+}  // namespace kestrel
