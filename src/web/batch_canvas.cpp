@@ -13,10 +13,6 @@ double packed(design::Colour colour) {
     return packedColour(colour);
 }
 
-bool inClientArea(const DotItem& dot) {
-    return dot.Left < design::kClientArea.width && dot.Top < design::kClientArea.height;
-}
-
 double at(double twips) {
     return toPixels(twips);
 }
@@ -48,7 +44,9 @@ std::string cssFont(const design::Font& font) {
     return number + "px " + families + "sans-serif";
 }
 
-void BatchCanvas::clear() {
+void BatchCanvas::clear(int width, int height) {
+    width_ = width;
+    height_ = height;
     commands_.clear();
     texts_.clear();
     indices_.clear();
@@ -83,8 +81,7 @@ void BatchCanvas::ellipse(const design::TwipsRect& box) {
 }
 
 void BatchCanvas::dot(const DotItem& dot, int size, design::Colour fill) {
-    // Dots parked or waiting below the client area are out of the picture.
-    if (!inClientArea(dot)) {
+    if (dot.Left >= static_cast<float>(width_) || dot.Top >= static_cast<float>(height_)) {
         return;
     }
     add(Command::Dot, {at(dot.Left), at(dot.Top), at(size), packed(fill)});

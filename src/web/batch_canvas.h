@@ -27,7 +27,9 @@ inline constexpr int kStride = 8;
 
 class BatchCanvas : public picture::Canvas {
 public:
-    void clear();
+    // Starts a new drawing of width by height twips; dots outside it, such
+    // as the carriers parked below the client area, are left out.
+    void clear(int width = design::kClientArea.width, int height = design::kClientArea.height);
 
     void line(const LineItem& ends, const design::Pen& pen) override;
     void rectangle(const design::TwipsRect& box, const design::Colour* fill) override;
@@ -47,6 +49,8 @@ private:
     std::vector<double> commands_;
     std::vector<std::string> texts_;
     std::unordered_map<std::string, int> indices_;
+    int width_ = design::kClientArea.width;
+    int height_ = design::kClientArea.height;
 };
 
 // Logical pixels of a length in twips, as the window rounds them.

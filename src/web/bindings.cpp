@@ -40,6 +40,10 @@ val drawPicture(WebForm& form) {
     return drawn(form.drawPicture());
 }
 
+val drawIvChart(WebForm& form, int width, int height) {
+    return drawn(form.drawIvChart(width, height));
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(kestrel) {
@@ -68,10 +72,12 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("boxEnabled", &WebForm::boxEnabled)
         .function("draw", &draw)
         .function("drawPicture", &drawPicture)
+        .function("drawIvChart", &drawIvChart)
         .function("dump", &WebForm::dump)
         .function("script", &WebForm::script)
         .function("readoutsCsv", &WebForm::readoutsCsv)
-        .function("description", &WebForm::description);
+        .function("description", &WebForm::description)
+        .function("ivDescription", &WebForm::ivDescription);
 
     function("designJson", &designJson);
 }

@@ -4,6 +4,7 @@
 #include "core/dump/json_writer.h"
 #include "core/numbers/run_time_error.h"
 #include "core/picture/form_picture.h"
+#include "core/picture/iv_chart.h"
 
 namespace kestrel::web {
 namespace {
@@ -19,6 +20,17 @@ template <typename Item, std::size_t Count>
 const Item* at(const std::array<Item, Count>& table, int index) {
     return index >= 0 && static_cast<std::size_t>(index) < Count ? &table[static_cast<std::size_t>(index)]
                                                                  : nullptr;
+}
+
+// The readouts taken at a bias set up by "Start" or "Restart".
+std::vector<picture::IvPoint> ivPoints(const session::ReadoutLog& readouts) {
+    std::vector<picture::IvPoint> points;
+    for (const session::Readout& readout : readouts.entries()) {
+        if (!readout.bias.empty()) {
+            points.push_back({readout.biasVolts, static_cast<double>(readout.current), readout.partial});
+        }
+    }
+    return points;
 }
 
 std::string fatalMessage(const RunTimeError& error) {
@@ -127,6 +139,12 @@ const BatchCanvas& WebForm::drawPicture() {
     return canvas_;
 }
 
+const BatchCanvas& WebForm::drawIvChart(int width, int height) {
+    canvas_.clear(width, height);
+    picture::drawIvChart(canvas_, ivPoints(session_.readouts()), {0, 0, width, height});
+    return canvas_;
+}
+
 std::string WebForm::dump() const {
     return dumpForm(*form_);
 }
@@ -140,6 +158,19 @@ std::string WebForm::description() const {
     return text + " at a bias of " + form.Text4.Text + " V: " + std::to_string(form.ElectronCount) +
            " electrons (black dots) and " + std::to_string(form.HoleCount) +
            " holes (white dots); current readout " + form.Text7.Text + " mA.";
+}
+
+std::string WebForm::ivDescription() const {
+    std::string text = "Current against bias";
+    const auto& entries = session_.readouts().entries();
+    std::string points;
+    for (const session::Readout& readout : entries) {
+        if (!readout.bias.empty()) {
+            points += (points.empty() ? ": " : "; ") + readout.bias + " V, " +
+                      std::to_string(readout.current) + (readout.partial ? " (part of a period)" : "");
+        }
+    }
+    return text + (points.empty() ? ": no readout at a bias yet." : points + ".");
 }
 
 std::string designJson() {

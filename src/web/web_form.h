@@ -56,12 +56,16 @@ public:
     // drawn in, for a picture to save.
     const BatchCanvas& draw();
     const BatchCanvas& drawPicture();
+    // The readouts taken at a bias as a chart of current against bias, in a
+    // picture of width by height twips.
+    const BatchCanvas& drawIvChart(int width, int height);
 
     [[nodiscard]] std::string dump() const;
     [[nodiscard]] std::string script() const { return session_.script(); }
     [[nodiscard]] std::string readoutsCsv() const { return session_.readouts().csv(); }
-    // What the diagram shows, in words, for screen readers.
+    // What the diagram and the I-V chart show, in words, for screen readers.
     [[nodiscard]] std::string description() const;
+    [[nodiscard]] std::string ivDescription() const;
 
 private:
     template <typename Event>

@@ -275,6 +275,29 @@ test('the menu saves the run, the readouts and the picture, and replays a saved 
   assertShowsItsRun(replayed, 'after opening the saved run');
 });
 
+test('the readouts at each bias show as a chart of current against bias', async () => {
+  const readoutsAt = (bias, first) => [`type Text4 ${bias}`, first ? 'click Command1' : 'click Command3',
+                                       'tick Timer1 200', 'tick Timer2', 'tick Timer1 200', 'tick Timer2'];
+  const script = [...readoutsAt('-0.5', true), ...readoutsAt('0.4', false)].join('\n') + '\n';
+  await page.setInputFiles('#script-file', {name: 'iv.replay', mimeType: 'text/plain', buffer: Buffer.from(script)});
+  await page.waitForFunction((start) => window.kestrel.script().startsWith(start), script);
+  await page.keyboard.press('Alt+KeyI');
+  await page.locator('#iv').waitFor({state: 'visible'});
+  const chart = await page.evaluate(() => {
+    const canvas = document.getElementById('iv-chart');
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let black = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      black += data[i] === 0 && data[i + 1] === 0 && data[i + 2] === 0 ? 1 : 0;
+    }
+    return {label: canvas.getAttribute('aria-label'), black};
+  });
+  assert.match(chart.label, /^Current against bias: -0\.5 V, -?\d+ \(part of a period\); -0\.5 V, -?\d+; 0\.4 V, \d+ \(part/);
+  assert.ok(chart.black > 1000, 'the chart is blank');
+  assert.deepEqual(await axeViolations(), []);
+  await page.keyboard.press('Escape');
+});
+
 test('"Close" ends the run and the page says so', async () => {
   await page.keyboard.press('Alt+KeyK');
   await page.click('#Command2');

@@ -8,8 +8,13 @@
 // Alt+key: the menu's command.
 const kAltKeys = {
   KeyK: 'pause', KeyL: 'step', Minus: 'slower', NumpadSubtract: 'slower', Equal: 'faster', NumpadAdd: 'faster',
-  KeyP: 'picture', KeyS: 'save', KeyO: 'open', KeyR: 'readouts',
+  KeyP: 'picture', KeyS: 'save', KeyO: 'open', KeyR: 'readouts', KeyI: 'iv',
 };
+// The I-V chart's size in logical pixels, and in the core's twips.
+const kChartWidth = 600;
+const kChartHeight = 400;
+const kTwipsPerPixel = 15;
+const kChartBackground = 0xffffff;
 
 function download(blob, name) {
   const link = document.createElement('a');
@@ -138,6 +143,25 @@ class Page {
       this.timer = setTimeout(() => this.handle(() => null), wait);
     }
     this.setStatus(this.form.paused() ? 'Paused: Alt+K carries on' : `Speed ×${this.form.speed()}`);
+    if (this.element('iv').open) {
+      this.drawIvChart();
+    }
+  }
+
+  // The session's readouts at a bias, drawn by the core; redrawn when a
+  // readout has come.
+  drawIvChart(always = false) {
+    const canvas = this.element('iv-chart');
+    const description = this.form.ivDescription();
+    if (!always && canvas.getAttribute('aria-label') === description) {
+      return;
+    }
+    canvas.setAttribute('aria-label', description);
+    const scale = window.devicePixelRatio || 1;
+    canvas.width = Math.round(kChartWidth * scale);
+    canvas.height = Math.round(kChartHeight * scale);
+    const drawing = this.form.drawIvChart(kChartWidth * kTwipsPerPixel, kChartHeight * kTwipsPerPixel);
+    new Painter(canvas, scale).paint(drawing, kChartBackground, kChartWidth, kChartHeight);
   }
 
   setStatus(text) {
@@ -243,6 +267,9 @@ class Page {
         return this.handle(() => download(new Blob([form.readoutsCsv()], {type: 'text/csv'}), 'kestrel-readouts.csv'));
       case 'open': return this.element('script-file').click();
       case 'keys': return this.element('keys').showModal();
+      case 'iv':
+        this.element('iv').showModal();
+        return this.drawIvChart(true);
     }
   }
 
