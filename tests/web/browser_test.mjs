@@ -175,6 +175,7 @@ test('the window is laid out as designed, sharp, accessible and named', async ()
       startCaption: document.getElementById('Command1').textContent,
       disabled: [...document.querySelectorAll('#form input')].filter((i) => i.disabled).map((i) => i.id),
       title: document.title,
+      focus: document.activeElement.id,
     };
   });
   assert.deepEqual(layout.canvas, [kWidth * kDeviceScale, kHeight * kDeviceScale, kWidth, kHeight]);
@@ -185,6 +186,7 @@ test('the window is laid out as designed, sharp, accessible and named', async ()
   assert.equal(layout.startCaption, 'Start');
   assert.deepEqual(layout.disabled.sort(), ['Text2', 'Text3']);
   assert.match(layout.title, /^Kestrel Sim/);
+  assert.equal(layout.focus, 'Command1', 'the focus starts on the first control in tab order');
 
   // Tab follows the design's tab order: Start, Close, then the boxes.
   await page.focus('#Command1');

@@ -23,6 +23,7 @@ class FormControls {
         left: place.left + 'px', top: place.top + 'px', width: place.width + 'px', height: place.height + 'px',
       });
       container.append(element);
+      this.first = this.first || element;
     }
   }
 

@@ -52,7 +52,8 @@ class Page {
     formArea.hidden = false;
     this.layout();
     this.refresh();
-    this.element('Command2').focus();
+    // The window opens with the focus on the first control in tab order.
+    this.controls.first.focus();
   }
 
   listen() {
