@@ -1,8 +1,9 @@
 #include "core/dump/json_writer.h"
 
 #include <array>
-#include <charconv>
 #include <cstdio>
+
+#include "core/numbers/decimal_conversion.h"
 
 namespace kestrel {
 namespace {
@@ -128,9 +129,7 @@ JsonWriter& JsonWriter::value(unsigned long long number) {
 
 JsonWriter& JsonWriter::value(float number) {
     separate();
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number);
-    text_.append(buffer.data(), result.ptr);
+    text_ += shortestText(number);
     return *this;
 }
 

@@ -1,7 +1,6 @@
 #include "core/numbers/text_number.h"
 
-#include <charconv>
-#include <system_error>
+#include "core/numbers/decimal_conversion.h"
 
 #include "core/numbers/plain_number_text.h"
 
@@ -37,7 +36,7 @@ std::optional<double> parseNumber(std::string_view boxText) {
         text.remove_prefix(1);
     }
 
-    // Rebuild the number in the one form from_chars reads: digits, ".", digits.
+    // Rebuild the number in the one form readDecimal reads: digits, ".", digits.
     std::string canonical;
     bool separatorSeen = false;
     bool digitSeen = false;
@@ -58,18 +57,16 @@ std::optional<double> parseNumber(std::string_view boxText) {
         return std::nullopt;
     }
 
-    double magnitude = 0.0;
-    const char* first = canonical.data();
-    const char* last = first + canonical.size();
-    const auto [end, error] = std::from_chars(first, last, magnitude, std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range) {
+    const DecimalReading reading = readDecimal(canonical);
+    double magnitude = reading.value;
+    if (reading.status == DecimalStatus::OutOfRange) {
         // With a non-zero integer part the number is at least 1, so it is too
         // large; otherwise it is too small to tell from zero.
         if (integerPartNonZero) {
             return std::nullopt;
         }
         magnitude = 0.0;
-    } else if (error != std::errc() || end != last) {
+    } else if (reading.status != DecimalStatus::Read) {
         return std::nullopt;
     }
     return negative ? -magnitude : magnitude;

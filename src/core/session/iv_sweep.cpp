@@ -5,6 +5,7 @@
 #include <charconv>
 #include <exception>
 #include <stdexcept>
+#include <system_error>
 #include <thread>
 
 #include "core/form/design.h"
@@ -74,11 +75,20 @@ std::vector<IvRow> runIvSweep(const std::vector<std::string>& biases, int minute
         std::clamp<std::size_t>(workers > 0 ? workers : std::max(1U, std::thread::hardware_concurrency()), 1,
                                 std::max<std::size_t>(biases.size(), 1));
     {
-        std::vector<std::jthread> helpers;
+        // Where no thread can be started (WebAssembly built without
+        // threads), this one does all the work.
+        std::vector<std::thread> helpers;
         for (unsigned helper = 1; helper < threads; ++helper) {
-            helpers.emplace_back(work);
+            try {
+                helpers.emplace_back(work);
+            } catch (const std::system_error&) {
+                break;
+            }
         }
         work();
+        for (std::thread& helper : helpers) {
+            helper.join();
+        }
     }
     for (std::size_t n = 0; n < biases.size(); ++n) {
         if (failures[n]) {

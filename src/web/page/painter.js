@@ -1,0 +1,185 @@
+'use strict';
+
+// Puts the core's drawing commands (src/web/batch_canvas.h) on a 2D canvas,
+// in logical pixels as the desktop window draws them: lines and outlines one
+// pixel wide and unsmoothed, the dash-dot pen as the window's, dots stamped
+// from a circle drawn once per fill and scale, text in its box.
+
+const DrawCommand = {Line: 1, Rectangle: 2, Ellipse: 3, Dot: 4, Point: 5, Text: 6};
+const kCommandStride = 8;
+// The window's dash-dot pen, in pixels: dash, gap, dot, gap.
+const kDashDot = [true, true, true, true, false, false, true, false, false];
+const kOutline = '#000000';
+
+function cssColour(colour) {
+  return '#' + colour.toString(16).padStart(6, '0');
+}
+
+// The pixels of a line from one end to the other, both included, as runs of
+// pixels in a row or column: [x, y, width, height].
+function linePixels(x1, y1, x2, y2, dashed) {
+  const runs = [];
+  const dx = Math.abs(x2 - x1);
+  const dy = -Math.abs(y2 - y1);
+  const sx = x1 < x2 ? 1 : -1;
+  const sy = y1 < y2 ? 1 : -1;
+  const alongX = dx >= -dy;
+  let error = dx + dy;
+  let x = x1;
+  let y = y1;
+  for (let n = 0; ; ++n) {
+    if (!dashed || kDashDot[n % kDashDot.length]) {
+      const last = runs[runs.length - 1];
+      const joins = last && (alongX ? last[1] === y && last[0] + last[2] === x && sx > 0
+                                    : last[0] === x && last[1] + last[3] === y && sy > 0);
+      if (joins) {
+        alongX ? ++last[2] : ++last[3];
+      } else {
+        runs.push([x, y, 1, 1]);
+      }
+    }
+    if (x === x2 && y === y2) {
+      return runs;
+    }
+    const twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      x += sx;
+    }
+    if (twice <= dx) {
+      error += dx;
+      y += sy;
+    }
+  }
+}
+
+// Words, and each CJK character on its own, with the spaces between them:
+// the places a line of text may break.
+function textPieces(text) {
+  return text.match(/[\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]|[^\s\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]+|\s+/g) || [];
+}
+
+class Painter {
+  // scale: device pixels per logical pixel.
+  constructor(canvas, scale) {
+    this.context = canvas.getContext('2d');
+    this.scale = scale;
+    this.sprites = new Map();
+  }
+
+  paint(drawing, background, width, height) {
+    const context = this.context;
+    context.setTransform(this.scale, 0, 0, this.scale, 0, 0);
+    context.fillStyle = cssColour(background);
+    context.fillRect(0, 0, width, height);
+    const c = drawing.commands;
+    for (let at = 0; at < c.length; at += kCommandStride) {
+      switch (c[at]) {
+        case DrawCommand.Line: this.line(c[at + 1], c[at + 2], c[at + 3], c[at + 4], c[at + 5], c[at + 6]); break;
+        case DrawCommand.Rectangle: this.rectangle(c[at + 1], c[at + 2], c[at + 3], c[at + 4], c[at + 5]); break;
+        case DrawCommand.Ellipse: this.ellipse(c[at + 1], c[at + 2], c[at + 3], c[at + 4]); break;
+        case DrawCommand.Dot: this.dot(c[at + 1], c[at + 2], c[at + 3], c[at + 4]); break;
+        case DrawCommand.Point: this.point(c[at + 1], c[at + 2], c[at + 3]); break;
+        case DrawCommand.Text:
+          this.text(c[at + 1], c[at + 2], c[at + 3], c[at + 4], drawing.texts[c[at + 5]], c[at + 6] === 1,
+                    drawing.texts[c[at + 7]]);
+          break;
+      }
+    }
+  }
+
+  line(x1, y1, x2, y2, colour, dashed) {
+    const context = this.context;
+    context.fillStyle = cssColour(colour);
+    context.beginPath();
+    for (const [x, y, w, h] of linePixels(x1, y1, x2, y2, dashed === 1)) {
+      context.rect(x, y, w, h);
+    }
+    context.fill();
+  }
+
+  // The outline covers the box's outermost pixels.
+  rectangle(x, y, width, height, fill) {
+    const context = this.context;
+    if (fill >= 0) {
+      context.fillStyle = cssColour(fill);
+      context.fillRect(x, y, width, height);
+    }
+    context.fillStyle = kOutline;
+    context.fillRect(x, y, width, 1);
+    context.fillRect(x, y + height - 1, width, 1);
+    context.fillRect(x, y, 1, height);
+    context.fillRect(x + width - 1, y, 1, height);
+  }
+
+  ellipse(x, y, width, height) {
+    const context = this.context;
+    context.strokeStyle = kOutline;
+    context.lineWidth = 1;
+    context.beginPath();
+    context.ellipse(x + width / 2, y + height / 2, (width - 1) / 2, (height - 1) / 2, 0, 0, 2 * Math.PI);
+    context.stroke();
+  }
+
+  dot(x, y, size, fill) {
+    this.context.drawImage(this.sprite(size, fill), x, y, size, size);
+  }
+
+  // A dot drawn once at the device's pixels: a black ring filled inside.
+  sprite(size, fill) {
+    const key = size + '/' + fill;
+    let sprite = this.sprites.get(key);
+    if (!sprite) {
+      sprite = document.createElement('canvas');
+      sprite.width = sprite.height = Math.max(1, Math.round(size * this.scale));
+      const context = sprite.getContext('2d');
+      context.scale(sprite.width / size, sprite.height / size);
+      context.beginPath();
+      context.arc(size / 2, size / 2, (size - 1) / 2, 0, 2 * Math.PI);
+      context.fillStyle = cssColour(fill);
+      context.fill();
+      context.strokeStyle = kOutline;
+      context.lineWidth = 1;
+      context.stroke();
+      this.sprites.set(key, sprite);
+    }
+    return sprite;
+  }
+
+  point(x, y, colour) {
+    this.context.fillStyle = cssColour(colour);
+    this.context.fillRect(x, y, 1, 1);
+  }
+
+  // From the box's top left, wrapped at its right edge; or centred in it.
+  text(x, y, width, height, font, centred, text) {
+    const context = this.context;
+    context.font = font;
+    context.fillStyle = kOutline;
+    if (centred) {
+      context.textAlign = 'center';
+      context.textBaseline = 'middle';
+      context.fillText(text, x + width / 2, y + height / 2);
+      return;
+    }
+    context.textAlign = 'left';
+    context.textBaseline = 'top';
+    const metrics = context.measureText('Ag');
+    const lineHeight = Math.ceil((metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent) || 15);
+    this.wrapped(text, width).forEach((line, n) => context.fillText(line, x, y + n * lineHeight));
+  }
+
+  wrapped(text, width) {
+    const lines = [''];
+    for (const piece of textPieces(text)) {
+      const line = lines[lines.length - 1];
+      if (/^\s/.test(piece) || line === '' || this.context.measureText(line + piece).width <= width) {
+        lines[lines.length - 1] = line + piece;
+      } else {
+        lines[lines.length - 1] = line.trimEnd();
+        lines.push(piece);
+      }
+    }
+    return lines;
+  }
+}

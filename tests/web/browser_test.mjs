@@ -1,0 +1,327 @@
+// The page in headless Chromium, used as a class would use it: type a bias,
+// "Start", watch, pause, step, a text that is not a number, the menu's
+// files, "Close". What the page shows must be what the replay tool computes
+// for the page's own record of the run; axe-core must find nothing to fault
+// before or during a run; the console must stay free of errors.
+//
+//   tests/web/run        (builds nothing: run scripts/web first)
+
+import assert from 'node:assert/strict';
+import {readFileSync} from 'node:fs';
+import {createRequire} from 'node:module';
+import {after, before, test} from 'node:test';
+
+import {BACKGROUND, BLACK, openBrowser, openPage, pageState, px, replayedDump, startServer, stepsIn,
+        WHITE} from './browser.mjs';
+
+const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+const kWidth = 605;
+const kHeight = 453;
+const kBarHeight = 40;  // the page's title bar above the form
+const kDeviceScale = 2;  // a high-density screen
+const kDiagramBottom = px(4200);  // the band diagram lies above the first control
+const kLetters = [915, 1635, 585, 1785].map(px);  // the band labels' "E C", "E F", "E V" (x, y, width, height)
+const kBias = '0.3';
+
+let server;
+let browser;
+let page;
+const requested = [];
+
+before(async () => {
+  server = await startServer();
+  browser = await openBrowser({viewport: {width: kWidth, height: kHeight + kBarHeight}, deviceScaleFactor: kDeviceScale});
+  page = browser.page;
+  page.on('request', (request) => requested.push(request.url()));
+  await openPage(page, server.url);
+});
+
+after(async () => {
+  await browser?.close();
+  server?.stop();
+});
+
+async function axeViolations() {
+  await page.addScriptTag({content: axeSource});
+  const results = await page.evaluate(() => window.axe.run(document));
+  return results.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+}
+
+// The dots of a dump on the diagram, in logical pixels.
+function dotsOf(dump) {
+  const size = px(dump.DotSize);
+  const dots = [];
+  for (const [kind, fill] of [['Shape1', BLACK], ['Shape2', WHITE]]) {
+    for (const [left, top] of dump[kind]) {
+      const [x, y] = [px(left), px(top)];
+      if (y + size <= kDiagramBottom && x >= 0 && x + size <= kWidth) {
+        dots.push({x, y, fill});
+      }
+    }
+  }
+  return {dots, size};
+}
+
+// The logical pixels at most one away from the visible lines of a dump.
+function nearLines(dump) {
+  const near = new Set();
+  for (let n = 1; n <= 19; ++n) {
+    const [x1, y1, x2, y2, visible] = dump[`Line${n}`];
+    if (!visible) {
+      continue;
+    }
+    const [a, b, c, d] = [x1, y1, x2, y2].map(px);
+    const steps = 2 * Math.max(Math.abs(c - a), Math.abs(d - b), 1);
+    for (let i = 0; i <= steps; ++i) {
+      const [x, y] = [Math.round(a + (c - a) * i / steps), Math.round(b + (d - b) * i / steps)];
+      for (let dx = -1; dx <= 1; ++dx) {
+        for (let dy = -1; dy <= 1; ++dy) {
+          near.add((y + dy) * kWidth + x + dx);
+        }
+      }
+    }
+  }
+  return near;
+}
+
+// The logical pixels of a box, [x, y] pairs.
+function cellsOf(x, y, width, height) {
+  const cells = [];
+  for (let dy = 0; dy < height; ++dy) {
+    for (let dx = 0; dx < width; ++dx) {
+      cells.push([x + dx, y + dy]);
+    }
+  }
+  return cells;
+}
+
+// What is wrong with the canvas for its dump. A dot that no other dot, no
+// line and no letter comes near must fill its box exactly: its fill at the
+// centre, its ring at the middle of each side, the background just outside.
+// And nothing but the dots may put pure black or white on the diagram away
+// from the lines and the letters.
+function canvasProblems(state) {
+  const dump = JSON.parse(state.dump);
+  const {dots, size} = dotsOf(dump);
+  const lines = nearLines(dump);
+  const classAt = ([x, y]) => state.classes[y * kWidth + x];
+  const [left, top, width, height] = kLetters;
+  const letter = ([x, y]) => x >= left - 3 && x < left + width + 3 && y >= top - 3 && y < top + height + 3;
+  const problems = [];
+  const covered = new Set();
+  let checked = 0;
+  for (const dot of dots) {
+    cellsOf(dot.x, dot.y, size, size).forEach(([x, y]) => covered.add(y * kWidth + x));
+    const around = cellsOf(dot.x - 1, dot.y - 1, size + 2, size + 2);
+    const alone = dots.every((other) => other === dot || Math.abs(other.x - dot.x) > size ||
+                                        Math.abs(other.y - dot.y) > size);
+    if (!alone || around.some(([x, y]) => lines.has(y * kWidth + x) || letter([x, y]))) {
+      continue;
+    }
+    ++checked;
+    const mid = size >> 1;
+    const last = size - 1;
+    const wrong = [];
+    if (classAt([dot.x + mid, dot.y + mid]) !== dot.fill) {
+      wrong.push(`centre '${classAt([dot.x + mid, dot.y + mid])}'`);
+    }
+    const ring = [[dot.x, dot.y + mid], [dot.x + last, dot.y + mid], [dot.x + mid, dot.y], [dot.x + mid, dot.y + last]];
+    wrong.push(...ring.filter((cell) => classAt(cell) === BACKGROUND).map(([x, y]) => `no ring at (${x}, ${y})`));
+    const outside = around.filter(([x, y]) => x < dot.x || y < dot.y || x > dot.x + last || y > dot.y + last);
+    wrong.push(...outside.filter((cell) => classAt(cell) !== BACKGROUND)
+                   .map(([x, y]) => `'${classAt([x, y])}' just outside at (${x}, ${y})`));
+    if (wrong.length) {
+      problems.push(`the dot at (${dot.x}, ${dot.y}): ${wrong.slice(0, 3).join(', ')}`);
+    }
+  }
+  for (const cell of cellsOf(0, 0, kWidth, kDiagramBottom)) {
+    const index = cell[1] * kWidth + cell[0];
+    if (!covered.has(index) && !lines.has(index) && !letter(cell) && [BLACK, WHITE].includes(classAt(cell))) {
+      problems.push(`'${classAt(cell)}' at (${cell[0]}, ${cell[1]}), where no dot or line is`);
+    }
+  }
+  return {problems: problems.slice(0, 5), checked};
+}
+
+// The page's form is what the replay tool makes of the page's own record,
+// and the canvas shows it.
+function assertShowsItsRun(state, what) {
+  assert.equal(state.dump, replayedDump(state.script), `${what}: the page's form differs from the replay of its script`);
+  const {problems, checked} = canvasProblems(state);
+  assert.deepEqual(problems, [], `${what}: the canvas does not show the dump's dots`);
+  return checked;
+}
+
+test('the page loads its three files from its own server and nothing else', () => {
+  const files = requested.filter((url) => !url.startsWith('data:')).map((url) => url.replace(server.url, '/'));
+  assert.deepEqual(files.sort(), ['/', '/kestrel.js', '/kestrel.wasm']);
+});
+
+test('the window is laid out as designed, sharp, accessible and named', async () => {
+  const layout = await page.evaluate(() => {
+    const canvas = document.getElementById('diagram');
+    const frame = canvas.getBoundingClientRect();
+    const place = (element) => {
+      const box = element.getBoundingClientRect();
+      return [box.left - frame.left, box.top - frame.top, box.width, box.height].map(Math.round);
+    };
+    return {
+      canvas: [canvas.width, canvas.height, Math.round(frame.width), Math.round(frame.height)],
+      role: canvas.getAttribute('role'),
+      label: canvas.getAttribute('aria-label'),
+      bias: place(document.getElementById('Text4')),
+      start: place(document.getElementById('Command1')),
+      startCaption: document.getElementById('Command1').textContent,
+      disabled: [...document.querySelectorAll('#form input')].filter((i) => i.disabled).map((i) => i.id),
+      title: document.title,
+      focus: document.activeElement.id,
+    };
+  });
+  assert.deepEqual(layout.canvas, [kWidth * kDeviceScale, kHeight * kDeviceScale, kWidth, kHeight]);
+  assert.equal(layout.role, 'img');
+  assert.match(layout.label, /band diagram.*before Start/i);
+  assert.deepEqual(layout.bias, [px(2280), px(6000), px(495), px(270)]);
+  assert.deepEqual(layout.start, [px(5280), px(4440), px(1215), px(495)]);
+  assert.equal(layout.startCaption, 'Start');
+  assert.deepEqual(layout.disabled.sort(), ['Text2', 'Text3']);
+  assert.match(layout.title, /^Kestrel Sim/);
+  assert.equal(layout.focus, 'Command1', 'the focus starts on the first control in tab order');
+
+  // Tab follows the design's tab order: Start, Close, then the boxes.
+  await page.focus('#Command1');
+  const order = [];
+  for (let n = 0; n < 6; ++n) {
+    await page.keyboard.press('Tab');
+    order.push(await page.evaluate(() => document.activeElement.id));
+  }
+  assert.deepEqual(order, ['Command2', 'Text1', 'Text4', 'Text6', 'Text7', 'Text5']);
+  assert.deepEqual(await axeViolations(), []);
+});
+
+test('a run shows the dots where the replay tool puts them, paused and stepped', async () => {
+  await page.fill('#Text4', kBias);
+  const started = Date.now();
+  await page.click('#Command1');
+  await page.waitForTimeout(1000);
+  const running = await page.evaluate(() => ({dump: window.kestrel.dump(), script: window.kestrel.script()}));
+  const seconds = (Date.now() - started) / 1000;
+  assert.ok(running.script.startsWith(`type Text4 ${kBias}\nclick Command1\n`), running.script);
+  assert.ok(stepsIn(running.script) >= 5, `only ${stepsIn(running.script)} steps in ${seconds} s`);
+  assert.ok(stepsIn(running.script) <= seconds / 0.05 + 1, `${stepsIn(running.script)} steps in ${seconds} s`);
+  assert.equal(running.dump, replayedDump(running.script));
+  assert.match(await page.getAttribute('#diagram', 'aria-label'), /bias of 0\.3 V: \d+ electrons/);
+  assert.deepEqual(await axeViolations(), []);
+
+  await page.keyboard.press('Alt+KeyK');
+  assert.equal(await page.evaluate(() => window.kestrel.paused()), true);
+  const paused = await pageState(page);
+  const checked = assertShowsItsRun(paused, 'paused');
+  assert.ok(checked >= 8, `only ${checked} dots could be checked`);
+  await page.waitForTimeout(300);
+  assert.equal(await page.evaluate(() => window.kestrel.dump()), paused.dump, 'the form moved while paused');
+
+  await page.keyboard.press('Alt+KeyL');
+  const stepped = await pageState(page);
+  assert.equal(stepsIn(stepped.script), stepsIn(paused.script) + 1);
+  assert.notEqual(stepped.dump, paused.dump);
+  assertShowsItsRun(stepped, 'one step later');
+});
+
+test('a text that is not a number shows the page\'s message and the run goes on', async () => {
+  await page.keyboard.press('Alt+KeyK');
+  await page.fill('#Text4', 'abc');
+  await page.click('#Command3');
+  const dialog = page.locator('dialog[role="alertdialog"]');
+  await dialog.waitFor({state: 'visible'});
+  assert.match(await dialog.textContent(), /Bias \(V\): "abc" is not a number/);
+  assert.equal(await page.evaluate(() => document.activeElement.closest('dialog')?.id), 'message');
+  assert.deepEqual(await axeViolations(), []);
+  const before = stepsIn(await page.evaluate(() => window.kestrel.script()));
+  await page.waitForTimeout(500);
+  assert.ok(stepsIn(await page.evaluate(() => window.kestrel.script())) > before, 'the run stopped');
+  await page.keyboard.press('Enter');
+  await dialog.waitFor({state: 'hidden'});
+  await page.waitForFunction(() => document.activeElement.id === 'Command3');
+  await page.fill('#Text4', kBias);
+});
+
+test('the menu saves the run, the readouts and the picture, and replays a saved run', async () => {
+  const saved = async (command) => {
+    await page.click('#menu-button');
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click(`[data-command="${command}"]`)]);
+    const chunks = [];
+    for await (const chunk of await download.createReadStream()) {
+      chunks.push(chunk);
+    }
+    return {name: download.suggestedFilename(), bytes: Buffer.concat(chunks)};
+  };
+  await page.keyboard.press('Alt+KeyK');
+  const script = await saved('save');
+  assert.equal(script.bytes.toString(), await page.evaluate(() => window.kestrel.script()));
+  const readouts = await saved('readouts');
+  assert.match(readouts.bytes.toString(), /^tick,bias_v,temperature_k,current,electrons,holes,partial\n/);
+  const picture = await saved('picture');
+  assert.equal(picture.name, 'kestrel-picture.png');
+  assert.equal(picture.bytes.subarray(1, 4).toString(), 'PNG');
+
+  await page.setInputFiles('#script-file', {name: 'run.replay', mimeType: 'text/plain', buffer: script.bytes});
+  await page.waitForFunction((steps) => {
+    const ticks = [...window.kestrel.script().matchAll(/^tick Timer1(?: (\d+))?$/gm)];
+    return ticks.reduce((sum, m) => sum + Number(m[1] || 1), 0) > steps;
+  }, stepsIn(script.bytes.toString()));
+  await page.keyboard.press('Alt+KeyK');
+  const replayed = await pageState(page);
+  const events = (text) => text.split('\n').filter((line) => !line.startsWith('tick'));
+  assert.deepEqual(events(replayed.script), events(script.bytes.toString()));
+  assertShowsItsRun(replayed, 'after opening the saved run');
+});
+
+test('the readouts at each bias show as a chart of current against bias', async () => {
+  const readoutsAt = (bias, first) => [`type Text4 ${bias}`, first ? 'click Command1' : 'click Command3',
+                                       'tick Timer1 200', 'tick Timer2', 'tick Timer1 200', 'tick Timer2'];
+  const script = [...readoutsAt('-0.5', true), ...readoutsAt('0.4', false)].join('\n') + '\n';
+  await page.setInputFiles('#script-file', {name: 'iv.replay', mimeType: 'text/plain', buffer: Buffer.from(script)});
+  await page.waitForFunction((start) => window.kestrel.script().startsWith(start), script);
+  await page.keyboard.press('Alt+KeyI');
+  await page.locator('#iv').waitFor({state: 'visible'});
+  const chart = await page.evaluate(() => {
+    const canvas = document.getElementById('iv-chart');
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let black = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      black += data[i] === 0 && data[i + 1] === 0 && data[i + 2] === 0 ? 1 : 0;
+    }
+    return {label: canvas.getAttribute('aria-label'), black};
+  });
+  assert.match(chart.label, /^Current against bias: -0\.5 V, -?\d+ \(part of a period\); -0\.5 V, -?\d+; 0\.4 V, \d+ \(part/);
+  assert.ok(chart.black > 1000, 'the chart is blank');
+  assert.deepEqual(await axeViolations(), []);
+  await page.keyboard.press('Escape');
+});
+
+test('"Close" ends the run and the page says so', async () => {
+  await page.keyboard.press('Alt+KeyK');
+  await page.click('#Command2');
+  await page.locator('#ended').waitFor({state: 'visible'});
+  assert.equal(await page.evaluate(() => window.kestrel.ended()), true);
+  const script = await page.evaluate(() => window.kestrel.script());
+  await page.waitForTimeout(300);
+  assert.equal(await page.evaluate(() => window.kestrel.script()), script, 'the timers still run');
+  assert.equal(await page.isVisible('#form'), false);
+});
+
+test('a fatal error in a replayed run ends the program with its message', async () => {
+  await openPage(page, server.url);
+  const script = 'type Text4 0.59\nclick Command1\ntick Timer1 40000\n';
+  await page.setInputFiles('#script-file', {name: 'fatal.replay', mimeType: 'text/plain', buffer: Buffer.from(script)});
+  const dialog = page.locator('dialog[role="alertdialog"]');
+  await dialog.waitFor({state: 'visible'});
+  assert.match(await dialog.textContent(), /Run-time error: .*overflow.*\. The program ends\./i);
+  assert.equal(await page.evaluate(() => window.kestrel.ended()), true);
+  await page.keyboard.press('Enter');
+  await page.locator('#ended').waitFor({state: 'visible'});
+  // The dialog's close event moves the focus a moment after it closes.
+  await page.waitForFunction(() => document.activeElement.id === 'run-again');
+  assert.deepEqual(browser.errors, [], 'errors on the console');
+});
