@@ -83,9 +83,9 @@ INSTANTIATE_TEST_SUITE_P(
         // quoting the text, and change nothing (a set-up under way would have
         // held the bias 0.6 to 0.59).
         GoldenRun{"disabled timers and texts that are not numbers",
-                  "tick Timer1 3\ntick Timer2 0\nclick Command1\ntick Timer1 5\ntype Text4 0.6\ntype Text1 "
-                  "40000\nclick Command1\n"
-                  "type Text1 32767.5\nclick Command3\ntype Text1 300\ntype Text4 abc\nclick Command1\n"
+                  "tick Timer1 3\ntick Timer2 0\nclick Command1\ntick Timer1 5\ntype Text4 0.6\n"
+                  "type Text1 40000\nclick Command1\ntype Text1 32767.5\nclick Command3\n"
+                  "type Text1 300\ntype Text4 abc\nclick Command1\n"
                   "type Text4 0.6\ntype Text2 0.8.0\nclick Command3\ntype Text2 0.8\ntype Text3 1e3\n"
                   "click Command1\ndump\n",
                   3489062770133946128ULL}));
