@@ -9,23 +9,18 @@
 
 namespace kestrel {
 
-// The replay engine with what it and the simulation promise checked after
-// every line, for the soak and the fuzzer:
-//
-//  - a line stops the replay only with status 0 after "click Command2"
-//    ({"end":true} written), 1 with one fatal error object written, or 2 with
-//    a complaint naming the line on the error stream;
-//  - otherwise it writes a dump for "dump", an input error for "Start" or
-//    "Restart" exactly when a box they read is not a number (or the
-//    temperature not a 16-bit one), leaving the whole form as it was, random
-//    draws included, and nothing else;
-//  - once "Start" has placed the carriers, the carriers keep their
-//    invariants: counts within 0..100, slot 0 at its design place, slots above
-//    the count parked, live dots on the crystal, electrons not above y 0 and
-//    holes not below y 4500. That holds while every set-up since the last
-//    "Start" had the n side's Fermi level 0.12 to 0.8 eV above the p side's
-//    (0.6 in the window): beyond that, new carriers may start outside those
-//    limits (see fuzz/findings/), and the invariants are not checked.
+// The replay engine, with what it and the simulation promise checked after
+// every line, for the soak and the fuzzer: a line stops the replay only with
+// status 0 after "click Command2" ({"end":true} written), 1 with one fatal
+// error object written, or 2 with a complaint naming the line; otherwise it
+// writes a dump for "dump", an input error for "Start" or "Restart" exactly
+// when a box they read is not a number (or the temperature not a 16-bit one),
+// leaving the whole form as it was, and nothing else. Once "Start" has placed
+// the carriers they keep their invariants: counts within 0..100, slot 0 at its
+// design place, slots above the count parked, live dots on the crystal, none
+// above y 0 or, for holes, below y 4500. That holds while every set-up since
+// "Start" had the n side's Fermi level 0.12 to 0.8 eV above the p side's (0.6
+// in the window); beyond, new carriers may start outside (see fuzz/findings/).
 class CheckedReplay {
 public:
     // Runs one line; returns the promise it broke, or an empty string.

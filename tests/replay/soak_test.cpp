@@ -8,7 +8,7 @@
 
 #include "checked_replay.h"
 
-// A long classroom session compressed into one run: a million ticks with a
+// A long classroom session compressed into one run: 250 000 ticks with a
 // reproducible random mix of what users do in between — typing biases inside
 // and beyond the usual range, temperatures from 0 to 3000 K, Fermi levels
 // other than the window's (Text2 and Text3, which scripts may type) and texts
@@ -19,12 +19,14 @@
 namespace kestrel {
 namespace {
 
-constexpr long kSoakTicks = 1'000'000;
+// The invariants catch the faults of scripts/mutants.txt they can see within
+// the first 6 000 ticks; the rest of the session looks for rarer ones.
+constexpr long kSoakTicks = 250'000;
 
 const char* const kNotNumbers[] = {"", "abc", "1e3", "0x10", "1.2.3", "--1", "+", "1 2", "５", "0.3V"};
 constexpr int kKindsOfNotNumbers = static_cast<int>(std::size(kNotNumbers));
 
-TEST(Soak, AMillionTicksOfRandomUseKeepEveryPromise) {
+TEST(Soak, RandomUseKeepsEveryPromise) {
     const char* seedText = std::getenv("KESTREL_SOAK_SEED");
     const unsigned seed = seedText != nullptr ? std::strtoul(seedText, nullptr, 10) : 20261206U;
     std::mt19937 choices(seed);

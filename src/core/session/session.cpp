@@ -95,6 +95,7 @@ void Session::setSpeed(double speed) {
 }
 
 bool Session::tickNow(const design::TimerDesign& timer) {
+    followTimers();  // the form's timers as they are now
     const auto number = static_cast<std::size_t>(&timer - design::kTimers.data());
     if (!due_.at(number)) {
         return false;
