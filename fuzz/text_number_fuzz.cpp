@@ -17,7 +17,7 @@
 #include <string_view>
 #include <utility>
 
-#include "model/text_number.h"
+#include "core/numbers/text_number.h"
 
 namespace {
 
