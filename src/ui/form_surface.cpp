@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <algorithm>
 #include <vector>
 
@@ -84,6 +85,33 @@ void FormSurface::layOut() {
     }
     picture_->setGeometry(pixels(design::kPicture1.box, zoom_));
     picture_->setZoom(zoom_);
+    // Once the window has taken its size for the zoom: until then a control
+    // that the zoom moves past the old size has not left the view.
+    QMetaObject::invokeMethod(this, &FormSurface::showWhatIsInView, Qt::QueuedConnection);
+}
+
+// A control out of view can be neither seen nor reached: hidden, it is no
+// Tab stop and screen readers do not report it as showing. Shown again, it
+// takes its designed place in the Tab order.
+void FormSurface::showWhatIsInView() {
+    if (!testAttribute(Qt::WA_Resized)) {
+        return;  // not laid out in its window yet
+    }
+    std::vector<QWidget*> controls(textBoxes_.begin(), textBoxes_.end());
+    controls.insert(controls.end(), buttons_.begin(), buttons_.end());
+    controls.push_back(picture_);
+    for (QWidget* control : controls) {
+        const bool inView = rect().intersects(control->geometry());
+        control->setFocusPolicy(inView ? Qt::StrongFocus : Qt::NoFocus);
+        if (control->isHidden() == inView) {
+            control->setVisible(inView);
+        }
+    }
+}
+
+void FormSurface::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    showWhatIsInView();
 }
 
 void FormSurface::setForm(const Form1& form) {

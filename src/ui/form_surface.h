@@ -22,7 +22,9 @@ class ChartView;
 // The form's own surface: the band diagram painted from the form's items,
 // with the text boxes, buttons and strip chart as real widgets at their
 // design places. At a zoom every place, line, dot, font and control is that
-// many times its design size; at zoom 1 it is the designed window.
+// many times its design size; at zoom 1 it is the designed window. A control
+// that lies wholly outside the surface's visible part is hidden and out of
+// the Tab order until the window grows to show it.
 class FormSurface : public QWidget {
     Q_OBJECT
 
@@ -55,6 +57,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -62,6 +65,7 @@ private:
     void createButtons();
     void chainTabOrder();
     void layOut();
+    void showWhatIsInView();
 
     const Form1* form_;
     QFont designFont_;

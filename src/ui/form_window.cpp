@@ -22,6 +22,7 @@
 #include "ui/iv_chart_window.h"
 #include "ui/keys_dialog.h"
 #include "ui/run_clock.h"
+#include "ui/screen_place.h"
 #include "ui/twips.h"
 #include "ui/zoom.h"
 
@@ -45,8 +46,9 @@ FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
     QFont designFont = font();
     designFont.setPointSizeF(design::kDefaultFont.points);
     setFont(designFont);
+    // At its designed place, or moved to where all of it shows.
     const QRect client = pixels(design::kClientArea);
-    setGeometry(client);
+    setGeometry(QRect(placeOnScreen(client, availableAround(client)), client.size()));
     setMinimumSize(client.size());
 
     surface_ = new FormSurface(*form_, this);
@@ -272,6 +274,8 @@ void FormWindow::setZoom(double zoom) {
     const QSize size = surface_->formSize();
     setMinimumSize(size);
     resize(size);
+    const QRect frame = frameGeometry();
+    move(placeOnScreen(frame, availableAround(frame)));
     placeSurface();
     showState();
 }
