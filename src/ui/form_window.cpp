@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "core/controls/bias_enter.h"
 #include "core/form/design.h"
 #include "core/numbers/run_time_error.h"
 #include "ui/chart_view.h"
@@ -28,6 +29,8 @@
 
 namespace kestrel::ui {
 namespace {
+
+constexpr int kBiasBox = 4;  // Text4, "Bias (V)"
 
 // The margins around the form in full screen.
 const QColor kFullScreenMargin = Qt::black;
@@ -104,6 +107,11 @@ void FormWindow::connectControls() {
             });
         });
     }
+    // Enter in the bias box applies the bias, as a click on its button does.
+    connect(surface_->textBox(kBiasBox), &QLineEdit::returnPressed, this, [this] {
+        const design::ButtonDesign& button = biasEnterButton(*form_);
+        surface_->button(static_cast<int>(&button - design::kButtons.data()) + 1)->click();
+    });
     connect(surface_, &FormSurface::menuWanted, this,
             [this](const QPoint& where) { actions_->menu()->popup(where); });
 }

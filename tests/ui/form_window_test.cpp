@@ -227,6 +227,27 @@ TEST_F(FormWindowTest, BadBiasShowsAMessageAndChangesNothing) {
     EXPECT_TRUE(window.timerRuns(1));
 }
 
+// Enter in the bias box is "Start" before the first run and "Restart" after
+// it, recorded as the clicks.
+TEST_F(FormWindowTest, EnterInTheBiasBoxAppliesTheBias) {
+    typeBias("0.3");
+    QTest::keyClick(window.textBox(4), Qt::Key_Return);
+    EXPECT_TRUE(window.timerRuns(1));
+    const Form1& form = window.form();
+    ASSERT_GT(form.ElectronCount, 0);
+    tickTimer(1);
+    const float firstElectron = form.Shape1(1).Left;
+
+    typeBias("-0.5");
+    QTest::keyClick(window.textBox(4), Qt::Key_Enter);
+    EXPECT_EQ(form.Shape1(1).Left, firstElectron);  // not placed afresh
+    EXPECT_EQ(form.JunctionRight, 5160 + 600);
+    const QString script = QString::fromStdString(window.session().script());
+    EXPECT_TRUE(script.contains("type Text4 0.3\nclick Command1\ntick Timer1\n")) << script.toStdString();
+    EXPECT_TRUE(script.endsWith("type Text4 -0.5\nclick Command3\n")) << script.toStdString();
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(FormWindowTest, CloseEndsTheProgram) {
     window.show();
     window.setPaused(false);
