@@ -22,6 +22,7 @@
 #include "ui/form_surface.h"
 #include "ui/iv_chart_window.h"
 #include "ui/keys_dialog.h"
+#include "ui/light_palette.h"
 #include "ui/run_clock.h"
 #include "ui/screen_place.h"
 #include "ui/twips.h"
@@ -49,6 +50,7 @@ FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
     QFont designFont = font();
     designFont.setPointSizeF(design::kDefaultFont.points);
     setFont(designFont);
+    keepFormPalette(this);
     // At its designed place, or moved to where all of it shows.
     const QRect client = pixels(design::kClientArea);
     setGeometry(QRect(placeOnScreen(client, availableAround(client)), client.size()));
