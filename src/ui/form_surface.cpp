@@ -12,6 +12,8 @@
 #include "core/form/design.h"
 #include "core/picture/form_picture.h"
 #include "ui/chart_view.h"
+#include "ui/core_texts.h"
+#include "ui/form_accessible.h"
 #include "ui/letter_font.h"
 #include "ui/qt_canvas.h"
 #include "ui/twips.h"
@@ -25,11 +27,12 @@ FormSurface::FormSurface(const Form1& form, QWidget* parent)
     // their boxes.
     designFont_.setPointSizeF(design::kDefaultFont.points);
     setFont(designFont_);
+    installFormAccessibility();
     createTextBoxes();
     createButtons();
     picture_ = new ChartView(form, this);
     picture_->setObjectName(design::kPicture1.name);
-    picture_->setAccessibleName(QString::fromUtf8(design::kPicture1.caption));
+    picture_->setAccessibleName(designText(design::kPicture1.caption));
     layOut();
     chainTabOrder();
 }
@@ -39,7 +42,7 @@ void FormSurface::createTextBoxes() {
         const design::TextBoxDesign& layout = design::kTextBoxes[i];
         auto* edit = new QLineEdit(QString::fromUtf8(layout.text), this);
         edit->setObjectName(layout.name);
-        edit->setAccessibleName(QString::fromUtf8(layout.caption));
+        edit->setAccessibleName(designText(layout.caption));
         edit->setEnabled(layout.enabled);
         textBoxes_[i] = edit;
     }
@@ -48,7 +51,7 @@ void FormSurface::createTextBoxes() {
 void FormSurface::createButtons() {
     for (std::size_t i = 0; i < design::kButtons.size(); ++i) {
         const design::ButtonDesign& layout = design::kButtons[i];
-        auto* push = new QPushButton(QString::fromUtf8(layout.caption), this);
+        auto* push = new QPushButton(designText(layout.caption), this);
         push->setObjectName(layout.name);
         // Enter clicks the button that has the focus; no button is the
         // window's default.

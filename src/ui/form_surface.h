@@ -35,6 +35,7 @@ public:
     QPushButton* button(int number) const { return buttons_.at(static_cast<std::size_t>(number - 1)); }
     ChartView* picture() const { return picture_; }
 
+    [[nodiscard]] const Form1& form() const { return *form_; }
     // A new form takes the old one's place; everything is painted afresh.
     void setForm(const Form1& form);
 
