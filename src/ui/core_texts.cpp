@@ -25,13 +25,17 @@ QString designText(std::string_view caption) {
     return translated("design", caption);
 }
 
+QString boxName(std::string_view caption) {
+    return translated("boxes", caption);
+}
+
 QString errorMessage(const RunTimeError& error) {
     const ErrorWording& wording = error.wording();
     if (!wording.pattern) {
         return QString::fromUtf8(error.what());
     }
     return fillIn(translated("errors", wording.pattern),
-                  {designText(wording.caption).toStdString(), wording.text});
+                  {boxName(wording.caption).toStdString(), wording.text});
 }
 
 QString scriptProblem(const std::string& problem) {

@@ -16,7 +16,9 @@ namespace kestrel::ui {
 
 // A caption of the design ("design").
 QString designText(std::string_view caption);
-// A run-time error's message ("errors"), its box named by its caption.
+// The name of a text box or the chart ("boxes").
+QString boxName(std::string_view caption);
+// A run-time error's message ("errors"), its box named as boxName does.
 QString errorMessage(const RunTimeError& error);
 // What is wrong with a line of a saved script ("script").
 QString scriptProblem(const std::string& problem);

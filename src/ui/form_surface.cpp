@@ -32,7 +32,7 @@ FormSurface::FormSurface(const Form1& form, QWidget* parent)
     createButtons();
     picture_ = new ChartView(form, this);
     picture_->setObjectName(design::kPicture1.name);
-    picture_->setAccessibleName(designText(design::kPicture1.caption));
+    picture_->setAccessibleName(boxName(design::kPicture1.caption));
     layOut();
     chainTabOrder();
 }
@@ -42,7 +42,7 @@ void FormSurface::createTextBoxes() {
         const design::TextBoxDesign& layout = design::kTextBoxes[i];
         auto* edit = new QLineEdit(QString::fromUtf8(layout.text), this);
         edit->setObjectName(layout.name);
-        edit->setAccessibleName(designText(layout.caption));
+        edit->setAccessibleName(boxName(layout.caption));
         edit->setEnabled(layout.enabled);
         textBoxes_[i] = edit;
     }

@@ -210,7 +210,8 @@ inline constexpr std::array<ShapeDesign, 4> kShapes{{
 }};
 
 // A text box, named for screen readers and in input errors by the caption
-// beside it.
+// beside it. Marked as the boxes' names (context "boxes"): in a language of
+// their own they are worded in full, where the labels must fit their boxes.
 struct TextBoxDesign {
     const char* name;
     TextBoxItem FormItems::*member;
@@ -224,43 +225,43 @@ struct TextBoxDesign {
 inline constexpr std::array<TextBoxDesign, 7> kTextBoxes{{
     {"Text1",
      &FormItems::Text1,
-     KESTREL_TEXT("design", "\u6e29\u5ea6(K)"),
+     KESTREL_TEXT("boxes", "\u6e29\u5ea6(K)"),
      {6840, 7800, 495, 270},
      2,
      "300",
      true},
     {"Text2",
      &FormItems::Text2,
-     KESTREL_TEXT("design", "Fermi level (eV), n side"),
+     KESTREL_TEXT("boxes", "Fermi level (eV), n side"),
      {1560, 4200, 495, 270},
      10,
      "0.8",
      false},
     {"Text3",
      &FormItems::Text3,
-     KESTREL_TEXT("design", "Fermi level (eV), p side"),
+     KESTREL_TEXT("boxes", "Fermi level (eV), p side"),
      {2280, 4200, 495, 270},
      12,
      "0.2",
      false},
-    {"Text4", &FormItems::Text4, KESTREL_TEXT("design", "Bias (V)"), {2280, 6000, 495, 270}, 14, "0", true},
+    {"Text4", &FormItems::Text4, KESTREL_TEXT("boxes", "Bias (V)"), {2280, 6000, 495, 270}, 14, "0", true},
     {"Text5",
      &FormItems::Text5,
-     KESTREL_TEXT("design", "\u96fb\u5b50\u6570"),
+     KESTREL_TEXT("boxes", "\u96fb\u5b50\u6570"),
      {6840, 8160, 495, 270},
      25,
      "0.2",
      true},
     {"Text6",
      &FormItems::Text6,
-     KESTREL_TEXT("design", "\u6b63\u5b54\u6570"),
+     KESTREL_TEXT("boxes", "\u6b63\u5b54\u6570"),
      {6840, 8400, 495, 270},
      16,
      "0",
      true},
     {"Text7",
      &FormItems::Text7,
-     KESTREL_TEXT("design", "Current (mA)"),
+     KESTREL_TEXT("boxes", "Current (mA)"),
      {2760, 5280, 495, 270},
      18,
      "0",
@@ -304,7 +305,7 @@ struct PictureDesign {
 };
 
 inline constexpr PictureDesign kPicture1{
-    "Picture1", KESTREL_TEXT("design", "\u96fb\u5b50\u6fc3\u5ea6"), {2160, 7440, 2655, 1455}, 20};
+    "Picture1", KESTREL_TEXT("boxes", "\u96fb\u5b50\u6fc3\u5ea6"), {2160, 7440, 2655, 1455}, 20};
 
 // The caption of the box that `member` is.
 constexpr const char* captionOf(TextBoxItem FormItems::*member) {

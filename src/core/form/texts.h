@@ -7,7 +7,8 @@
 // KESTREL_TEXT(context, text) marks a text that a user reads, so that the
 // translation tools gather it into the front-ends' catalogues under
 // `context`; it is the text itself. A front-end looks the text up under the
-// same context: "design" for the window's captions, "errors" for run-time
+// same context: "design" for the window's captions, "boxes" for the names
+// of the text boxes and the chart, "errors" for run-time
 // errors, "script" for a saved script's problems, "diagram" for the band
 // diagram in words.
 #define KESTREL_TEXT(context, text) text

@@ -12,7 +12,7 @@ namespace kestrel {
 enum class ErrorKind { Input, Overflow, Subscript, Float };
 
 // How an error's message is worded: a text marked for translation (context
-// "errors"), where %1 stands for a box's caption from the design and %2 for
+// "errors"), where %1 stands for a box's name from the design and %2 for
 // the text in the box, so that a front-end can give it in another language.
 struct ErrorWording {
     const char* pattern = nullptr;
