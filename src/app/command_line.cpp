@@ -13,12 +13,26 @@
 
 #include "app_identity.h"
 #include "core/numbers/text_number.h"
+#include "ui/language.h"
 
 namespace kestrel::app {
 namespace {
 
 constexpr int kUsageError = 2;
 constexpr const char* kProgram = "kestrel";
+constexpr const char* kContext = "CommandLine";
+
+// The command line's texts in the chosen language; read before the
+// application exists, so straight from the catalogue.
+class Texts {
+public:
+    explicit Texts(const ui::Translation& translation) : translation_(translation) {}
+    // `source` is marked with QT_TRANSLATE_NOOP("CommandLine", ...).
+    [[nodiscard]] QString operator()(const char* source) const { return translation_.text(kContext, source); }
+
+private:
+    const ui::Translation& translation_;
+};
 
 // Qt's own options, which QApplication takes from the command line: accepted
 // here and left in place for it, and not shown in the help.
@@ -51,17 +65,25 @@ int print(const QString& text) {
     return 0;
 }
 
-int usageError(const QString& problem) {
-    std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", kProgram, problem.toLocal8Bit().constData(), kProgram);
+int usageError(const Texts& words, const QString& problem) {
+    const QString program = QString::fromLatin1(kProgram);
+    const QString text = QStringLiteral("%1: %2\n").arg(program, problem) +
+                         words(QT_TRANSLATE_NOOP("CommandLine", "Try '%1 --help'.")).arg(program) +
+                         QLatin1Char('\n');
+    std::fputs(text.toLocal8Bit().constData(), stderr);
     return kUsageError;
 }
 
 // The parser's help with the program's name in the usage line: the parser
-// finds the name only through an application object, which does not exist yet.
-QString helpText(const QCommandLineParser& parser) {
+// finds the name only through an application object, which does not exist yet;
+// nor its own texts in the language, so its heading is put in here.
+QString helpText(const Texts& words, const QCommandLineParser& parser) {
     QString text = parser.helpText();
     text.remove(0, text.indexOf(QLatin1Char('\n')) + 1);
-    return QStringLiteral("Usage: %1 [options]\n").arg(QString::fromLatin1(kProgram)) + text;
+    text.replace(QStringLiteral("\nOptions:\n"),
+                 QLatin1Char('\n') + words(QT_TRANSLATE_NOOP("CommandLine", "Options:")) + QLatin1Char('\n'));
+    return words(QT_TRANSLATE_NOOP("CommandLine", "Usage: %1 [options]")).arg(QString::fromLatin1(kProgram)) +
+           QLatin1Char('\n') + text;
 }
 
 CommandLine endsWith(int status) {
@@ -72,30 +94,52 @@ CommandLine endsWith(int status) {
 
 // The options that set up the window.
 struct StartParser {
-    QCommandLineOption bias{QStringLiteral("bias"), QStringLiteral("Type VOLTS into the \"Bias (V)\" box."),
-                            QStringLiteral("VOLTS")};
-    QCommandLineOption start{QStringLiteral("start"),
-                             QStringLiteral("Click \"Start\" once the window is up.")};
-    QCommandLineOption paused{QStringLiteral("paused"),
-                              QStringLiteral("Begin paused (Alt+K resumes, Alt+L steps).")};
-    QCommandLineOption speed{QStringLiteral("speed"),
-                             QStringLiteral("Run at FACTOR times the normal speed: 0.25, 0.5, 1, 2 or 4 (the "
-                                            "nearest of these)."),
-                             QStringLiteral("FACTOR")};
-    QCommandLineOption zoom{
-        QStringLiteral("zoom"),
-        QStringLiteral("Show the window FACTOR times its size: 1, 1.25, 1.5, 2, 2.5, 3 or 4 "
-                       "(the nearest of these)."),
-        QStringLiteral("FACTOR")};
-    QCommandLineOption fullScreen{QStringLiteral("full-screen"),
-                                  QStringLiteral("Fill the screen with the window, scaled to fit.")};
-    QCommandLineOption script{
-        QStringLiteral("script"),
-        QStringLiteral("Replay a saved run from FILE first, then go on live from its end."),
-        QStringLiteral("FILE")};
+    explicit StartParser(const Texts& words)
+        : bias(QStringLiteral("bias"),
+               words(QT_TRANSLATE_NOOP("CommandLine", "Type VOLTS into the \"Bias (V)\" box.")),
+               words(QT_TRANSLATE_NOOP("CommandLine", "VOLTS"))),
+          start(QStringLiteral("start"),
+                words(QT_TRANSLATE_NOOP("CommandLine", "Click \"Start\" once the window is up."))),
+          paused(QStringLiteral("paused"),
+                 words(QT_TRANSLATE_NOOP("CommandLine", "Begin paused (Alt+K resumes, Alt+L steps)."))),
+          speed(QStringLiteral("speed"),
+                words(QT_TRANSLATE_NOOP(
+                    "CommandLine",
+                    "Run at FACTOR times the normal speed: 0.25, 0.5, 1, 2 or 4 (the nearest of "
+                    "these).")),
+                words(QT_TRANSLATE_NOOP("CommandLine", "FACTOR"))),
+          zoom(QStringLiteral("zoom"),
+               words(QT_TRANSLATE_NOOP(
+                   "CommandLine",
+                   "Show the window FACTOR times its size: 1, 1.25, 1.5, 2, 2.5, 3 or 4 (the nearest "
+                   "of these).")),
+               words(QT_TRANSLATE_NOOP("CommandLine", "FACTOR"))),
+          fullScreen(
+              QStringLiteral("full-screen"),
+              words(QT_TRANSLATE_NOOP("CommandLine", "Fill the screen with the window, scaled to fit."))),
+          script(QStringLiteral("script"),
+                 words(QT_TRANSLATE_NOOP(
+                     "CommandLine", "Replay a saved run from FILE first, then go on live from its end.")),
+                 words(QT_TRANSLATE_NOOP("CommandLine", "FILE"))),
+          lang(QStringLiteral("lang"),
+               words(QT_TRANSLATE_NOOP(
+                   "CommandLine",
+                   "Show the window in LANGUAGE: en (English), ja (Japanese) or design (the captions "
+                   "as designed, English and Japanese). Without it, the desktop's language when "
+                   "that is English or Japanese, otherwise the design.")),
+               words(QT_TRANSLATE_NOOP("CommandLine", "LANGUAGE"))) {}
 
-    void addTo(QCommandLineParser& parser) {
-        parser.addOptions({bias, start, paused, speed, zoom, fullScreen, script});
+    QCommandLineOption bias;
+    QCommandLineOption start;
+    QCommandLineOption paused;
+    QCommandLineOption speed;
+    QCommandLineOption zoom;
+    QCommandLineOption fullScreen;
+    QCommandLineOption script;
+    QCommandLineOption lang;
+
+    void addTo(QCommandLineParser& parser) const {
+        parser.addOptions({bias, start, paused, speed, zoom, fullScreen, script, lang});
     }
 };
 
@@ -110,7 +154,8 @@ std::optional<double> factor(const QString& text) {
 }
 
 // The start options, or the status of a usage error already reported.
-std::variant<StartOptions, int> startOptions(const QCommandLineParser& parser, const StartParser& options) {
+std::variant<StartOptions, int> startOptions(const Texts& words, const QCommandLineParser& parser,
+                                             const StartParser& options) {
     StartOptions start;
     start.start = parser.isSet(options.start);
     start.paused = parser.isSet(options.paused);
@@ -118,7 +163,9 @@ std::variant<StartOptions, int> startOptions(const QCommandLineParser& parser, c
     if (parser.isSet(options.bias)) {
         const QString bias = parser.value(options.bias);
         if (!parseNumber(bias.toStdString())) {
-            return usageError(QStringLiteral("--bias needs a number of volts, not '%1'").arg(bias));
+            return usageError(
+                words, words(QT_TRANSLATE_NOOP("CommandLine", "--bias needs a number of volts, not '%1'"))
+                           .arg(bias));
         }
         start.bias = bias.toStdString();
     }
@@ -127,8 +174,9 @@ std::variant<StartOptions, int> startOptions(const QCommandLineParser& parser, c
         if (parser.isSet(*option)) {
             *value = factor(parser.value(*option));
             if (!*value) {
-                return usageError(QStringLiteral("--%1 needs a positive number, not '%2'")
-                                      .arg(option->names().first(), parser.value(*option)));
+                return usageError(
+                    words, words(QT_TRANSLATE_NOOP("CommandLine", "--%1 needs a positive number, not '%2'"))
+                               .arg(option->names().first(), parser.value(*option)));
             }
         }
     }
@@ -136,50 +184,81 @@ std::variant<StartOptions, int> startOptions(const QCommandLineParser& parser, c
         const QString path = parser.value(options.script);
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            return usageError(QStringLiteral("cannot read the script %1: %2").arg(path, file.errorString()));
+            return usageError(words, words(QT_TRANSLATE_NOOP("CommandLine", "cannot read the script %1: %2"))
+                                         .arg(path, file.errorString()));
         }
         start.script = file.readAll().toStdString();
         start.scriptPath = path.toStdString();
     }
+    if (parser.isSet(options.lang) && !ui::languageNamed(parser.value(options.lang))) {
+        return usageError(words,
+                          words(QT_TRANSLATE_NOOP("CommandLine", "--lang needs en, ja or design, not '%1'"))
+                              .arg(parser.value(options.lang)));
+    }
     return start;
 }
 
+// The parser with every option, its texts in the language.
+struct Parser {
+    Parser(const Texts& words, int argc, char** argv)
+        : help({QStringLiteral("h"), QStringLiteral("help")},
+               words(QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit."))),
+          version(QStringLiteral("version"),
+                  words(QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit."))),
+          start(words) {
+        // Qt's options are single-dash words, as in "-platform offscreen".
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(words(QT_TRANSLATE_NOOP(
+            "CommandLine", "Kestrel Sim: an animation of a p-n junction's band diagram and carriers.")));
+        parser.addOption(help);
+        parser.addOption(version);
+        start.addTo(parser);
+        acceptQtOptions(parser);
+        for (int i = 0; i < argc; ++i) {
+            arguments << QString::fromLocal8Bit(argv[i]);
+        }
+        parsed = parser.parse(arguments);
+    }
+
+    QCommandLineParser parser;
+    QCommandLineOption help;
+    QCommandLineOption version;
+    StartParser start;
+    QStringList arguments;
+    bool parsed;
+};
+
 }  // namespace
 
-CommandLine readCommandLine(int argc, char** argv) {
-    QCommandLineParser parser;
-    // Qt's options are single-dash words, as in "-platform offscreen".
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Kestrel Sim: an animation of a p-n junction's band diagram and carriers."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Show the version and exit."));
-    parser.addOption(help);
-    parser.addOption(version);
-    StartParser startParser;
-    startParser.addTo(parser);
-    acceptQtOptions(parser);
+std::optional<ui::Language> languageAsked(int argc, char** argv) {
+    const ui::Translation untranslated(ui::Language::Design);
+    const Texts words(untranslated);
+    const Parser read(words, argc, argv);
+    if (!read.parsed || !read.parser.isSet(read.start.lang)) {
+        return std::nullopt;
+    }
+    return ui::languageNamed(read.parser.value(read.start.lang));
+}
 
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+CommandLine readCommandLine(int argc, char** argv, const ui::Translation& translation) {
+    const Texts words(translation);
+    const Parser read(words, argc, argv);
+    const QCommandLineParser& parser = read.parser;
+    if (!read.parsed) {
+        return endsWith(usageError(words, parser.errorText()));
     }
-    if (!parser.parse(arguments)) {
-        return endsWith(usageError(parser.errorText()));
+    if (parser.isSet(read.help)) {
+        return endsWith(print(helpText(words, parser)));
     }
-    if (parser.isSet(help)) {
-        return endsWith(print(helpText(parser)));
-    }
-    if (parser.isSet(version)) {
+    if (parser.isSet(read.version)) {
         return endsWith(
             print(QStringLiteral("%1 %2\n").arg(QString::fromLatin1(kProgram), QString::fromUtf8(kVersion))));
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return endsWith(
-            usageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first())));
+        return endsWith(usageError(words, words(QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"))
+                                              .arg(parser.positionalArguments().first())));
     }
-    auto start = startOptions(parser, startParser);
+    auto start = startOptions(words, parser, read.start);
     if (const int* status = std::get_if<int>(&start)) {
         return endsWith(*status);
     }

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "ui/language.h"
+
 namespace kestrel::app {
 
 // How the window starts, as the command line asks.
@@ -29,6 +31,11 @@ struct CommandLine {
     StartOptions start;
 };
 
-CommandLine readCommandLine(int argc, char** argv);
+// The language --lang asks for, if it names one; read first, for the
+// command line's own texts.
+std::optional<ui::Language> languageAsked(int argc, char** argv);
+
+// Help, messages and errors come in `translation`'s language.
+CommandLine readCommandLine(int argc, char** argv, const ui::Translation& translation);
 
 }  // namespace kestrel::app

@@ -2,13 +2,16 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 
 #include "app_identity.h"
 #include "command_line.h"
 #include "core/form/design.h"
+#include "ui/core_texts.h"
 #include "ui/form_window.h"
+#include "ui/language.h"
 
 namespace {
 
@@ -55,17 +58,21 @@ void applyStartOptions(kestrel::ui::FormWindow& window, const kestrel::app::Star
 }  // namespace
 
 int main(int argc, char** argv) {
-    const kestrel::app::CommandLine commandLine = kestrel::app::readCommandLine(argc, argv);
+    using kestrel::ui::chooseLanguage;
+    kestrel::ui::Translation translation(
+        chooseLanguage(kestrel::app::languageAsked(argc, argv), QLocale::system().uiLanguages()));
+    const kestrel::app::CommandLine commandLine = kestrel::app::readCommandLine(argc, argv, translation);
     if (commandLine.exitStatus) {
         return *commandLine.exitStatus;
     }
     QApplication app(argc, argv);
+    translation.install();
     QApplication::setApplicationName(QString::fromUtf8(kestrel::app::kInternalName));
     QApplication::setApplicationVersion(QString::fromUtf8(kestrel::app::kVersion));
     // Qt adds the display name to every window title that does not end with
     // it; the window's caption begins with the program's display name and is
     // shown as the display name, so the caption stays exactly as designed.
-    QApplication::setApplicationDisplayName(QString::fromUtf8(kestrel::design::kWindowCaption));
+    QApplication::setApplicationDisplayName(kestrel::ui::designText(kestrel::design::kWindowCaption));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(kestrel::app::kAppId));
     QApplication::setWindowIcon(programIcon());
 

@@ -5,12 +5,15 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <algorithm>
 #include <vector>
 
 #include "core/form/design.h"
 #include "core/picture/form_picture.h"
 #include "ui/chart_view.h"
+#include "ui/core_texts.h"
+#include "ui/form_accessible.h"
 #include "ui/letter_font.h"
 #include "ui/qt_canvas.h"
 #include "ui/twips.h"
@@ -24,11 +27,12 @@ FormSurface::FormSurface(const Form1& form, QWidget* parent)
     // their boxes.
     designFont_.setPointSizeF(design::kDefaultFont.points);
     setFont(designFont_);
+    installFormAccessibility();
     createTextBoxes();
     createButtons();
     picture_ = new ChartView(form, this);
     picture_->setObjectName(design::kPicture1.name);
-    picture_->setAccessibleName(QString::fromUtf8(design::kPicture1.caption));
+    picture_->setAccessibleName(boxName(design::kPicture1.caption));
     layOut();
     chainTabOrder();
 }
@@ -38,7 +42,7 @@ void FormSurface::createTextBoxes() {
         const design::TextBoxDesign& layout = design::kTextBoxes[i];
         auto* edit = new QLineEdit(QString::fromUtf8(layout.text), this);
         edit->setObjectName(layout.name);
-        edit->setAccessibleName(QString::fromUtf8(layout.caption));
+        edit->setAccessibleName(boxName(layout.caption));
         edit->setEnabled(layout.enabled);
         textBoxes_[i] = edit;
     }
@@ -47,7 +51,7 @@ void FormSurface::createTextBoxes() {
 void FormSurface::createButtons() {
     for (std::size_t i = 0; i < design::kButtons.size(); ++i) {
         const design::ButtonDesign& layout = design::kButtons[i];
-        auto* push = new QPushButton(QString::fromUtf8(layout.caption), this);
+        auto* push = new QPushButton(designText(layout.caption), this);
         push->setObjectName(layout.name);
         // Enter clicks the button that has the focus; no button is the
         // window's default.
@@ -84,6 +88,33 @@ void FormSurface::layOut() {
     }
     picture_->setGeometry(pixels(design::kPicture1.box, zoom_));
     picture_->setZoom(zoom_);
+    // Once the window has taken its size for the zoom: until then a control
+    // that the zoom moves past the old size has not left the view.
+    QMetaObject::invokeMethod(this, &FormSurface::showWhatIsInView, Qt::QueuedConnection);
+}
+
+// A control out of view can be neither seen nor reached: hidden, it is no
+// Tab stop and screen readers do not report it as showing. Shown again, it
+// takes its designed place in the Tab order.
+void FormSurface::showWhatIsInView() {
+    if (!testAttribute(Qt::WA_Resized)) {
+        return;  // not laid out in its window yet
+    }
+    std::vector<QWidget*> controls(textBoxes_.begin(), textBoxes_.end());
+    controls.insert(controls.end(), buttons_.begin(), buttons_.end());
+    controls.push_back(picture_);
+    for (QWidget* control : controls) {
+        const bool inView = rect().intersects(control->geometry());
+        control->setFocusPolicy(inView ? Qt::StrongFocus : Qt::NoFocus);
+        if (control->isHidden() == inView) {
+            control->setVisible(inView);
+        }
+    }
+}
+
+void FormSurface::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    showWhatIsInView();
 }
 
 void FormSurface::setForm(const Form1& form) {

@@ -22,7 +22,9 @@ class ChartView;
 // The form's own surface: the band diagram painted from the form's items,
 // with the text boxes, buttons and strip chart as real widgets at their
 // design places. At a zoom every place, line, dot, font and control is that
-// many times its design size; at zoom 1 it is the designed window.
+// many times its design size; at zoom 1 it is the designed window. A control
+// that lies wholly outside the surface's visible part is hidden and out of
+// the Tab order until the window grows to show it.
 class FormSurface : public QWidget {
     Q_OBJECT
 
@@ -33,6 +35,7 @@ public:
     QPushButton* button(int number) const { return buttons_.at(static_cast<std::size_t>(number - 1)); }
     ChartView* picture() const { return picture_; }
 
+    [[nodiscard]] const Form1& form() const { return *form_; }
     // A new form takes the old one's place; everything is painted afresh.
     void setForm(const Form1& form);
 
@@ -55,6 +58,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -62,6 +66,7 @@ private:
     void createButtons();
     void chainTabOrder();
     void layOut();
+    void showWhatIsInView();
 
     const Form1* form_;
     QFont designFont_;

@@ -14,19 +14,27 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "core/controls/bias_enter.h"
 #include "core/form/design.h"
 #include "core/numbers/run_time_error.h"
 #include "ui/chart_view.h"
 #include "ui/classroom_actions.h"
+#include "ui/core_texts.h"
+#include "ui/diagram_news.h"
 #include "ui/form_surface.h"
 #include "ui/iv_chart_window.h"
 #include "ui/keys_dialog.h"
+#include "ui/light_palette.h"
 #include "ui/run_clock.h"
+#include "ui/screen_place.h"
 #include "ui/twips.h"
 #include "ui/zoom.h"
 
 namespace kestrel::ui {
 namespace {
+
+constexpr int kBiasBox = 4;     // Text4, "Bias (V)"
+constexpr int kReadoutBox = 7;  // Text7, "Current (mA)"
 
 // The margins around the form in full screen.
 const QColor kFullScreenMargin = Qt::black;
@@ -39,14 +47,16 @@ const design::TimerDesign& timerNumbered(int number) {
 
 FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
     : QWidget(parent), form_(std::make_unique<Form1>()), showMessage_(std::move(showMessage)) {
-    setWindowTitle(QString::fromUtf8(design::kWindowCaption));
+    setWindowTitle(designText(design::kWindowCaption));
     // A desktop with larger default text would spill the captions out of
     // their boxes.
     QFont designFont = font();
     designFont.setPointSizeF(design::kDefaultFont.points);
     setFont(designFont);
+    keepFormPalette(this);
+    // At its designed place, or moved to where all of it shows.
     const QRect client = pixels(design::kClientArea);
-    setGeometry(client);
+    setGeometry(QRect(placeOnScreen(client, availableAround(client)), client.size()));
     setMinimumSize(client.size());
 
     surface_ = new FormSurface(*form_, this);
@@ -56,6 +66,7 @@ FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
         surface_->onFirstPaint(
             [this] { QTimer::singleShot(0, this, [this] { frameLog_->firstPaintShown(); }); });
     }
+    news_ = std::make_unique<DiagramNews>(surface_, surface_->textBox(kReadoutBox));
     clock_ = new RunClock([this] { clockDue(); }, this);
     actions_ = new ClassroomActions(this);
     connectControls();
@@ -102,6 +113,11 @@ void FormWindow::connectControls() {
             });
         });
     }
+    // Enter in the bias box applies the bias, as a click on its button does.
+    connect(surface_->textBox(kBiasBox), &QLineEdit::returnPressed, this, [this] {
+        const design::ButtonDesign& button = biasEnterButton(*form_);
+        surface_->button(static_cast<int>(&button - design::kButtons.data()) + 1)->click();
+    });
     connect(surface_, &FormSurface::menuWanted, this,
             [this](const QPoint& where) { actions_->menu()->popup(where); });
 }
@@ -183,13 +199,12 @@ void FormWindow::runEvent(const std::function<void()>& procedure) {
         if (error.fatal()) {
             clock_->stop();
             ended_ = true;
-            showMessage_(
-                this, tr("Run-time error: %1. The program ends.").arg(QString::fromUtf8(error.what())), true);
+            showMessage_(this, tr("Run-time error: %1. The program ends.").arg(errorMessage(error)), true);
             endProgram(1);
             return;
         }
         mirrorForm();
-        showMessage_(this, QString::fromUtf8(error.what()), false);
+        showMessage_(this, errorMessage(error), false);
         return;
     }
     mirrorForm();
@@ -228,6 +243,7 @@ void FormWindow::mirrorForm() {
         edit->setEnabled(item.Enabled);
     }
     surface_->showChanges();
+    news_->afterEvent(*form_, session_ ? session_->readouts().entries().size() : 0);
     if (session_) {
         clock_->schedule(session_->realMsToNextTick());
         if (ivChart_) {
@@ -273,6 +289,8 @@ void FormWindow::setZoom(double zoom) {
     const QSize size = surface_->formSize();
     setMinimumSize(size);
     resize(size);
+    const QRect frame = frameGeometry();
+    move(placeOnScreen(frame, availableAround(frame)));
     placeSurface();
     showState();
 }
@@ -335,7 +353,7 @@ void FormWindow::showState() {
     if (zoom_ != 1) {
         state << tr("Zoom %1").arg(zoomText(zoom_));
     }
-    const QString caption = QString::fromUtf8(design::kWindowCaption);
+    const QString caption = designText(design::kWindowCaption);
     setWindowTitle(state.isEmpty() ? caption
                                    : state.join(QStringLiteral(", ")) + QStringLiteral(" – ") + caption);
 }
@@ -399,7 +417,7 @@ void FormWindow::replayScript(const QByteArray& script, const QString& source) {
                      tr("%1, line %2: %3: \"%4\". The lines before it have run; the run goes on from there.")
                          .arg(source)
                          .arg(stop->line)
-                         .arg(QString::fromStdString(stop->problem), QString::fromUtf8(line).trimmed()),
+                         .arg(scriptProblem(stop->problem), QString::fromUtf8(line).trimmed()),
                      false);
     }
 }
@@ -451,7 +469,7 @@ void FormWindow::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void FormWindow::showMessageBox(QWidget* parent, const QString& text, bool fatal) {
-    const QString title = QString::fromUtf8(design::kWindowCaption);
+    const QString title = designText(design::kWindowCaption);
     if (fatal) {
         QMessageBox::critical(parent, title, text);
     } else {

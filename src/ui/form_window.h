@@ -17,6 +17,7 @@ namespace kestrel::ui {
 
 class ChartView;
 class ClassroomActions;
+class DiagramNews;
 class FormSurface;
 class IvChartWindow;
 class KeysDialog;
@@ -118,6 +119,7 @@ private:
     ClassroomActions* actions_ = nullptr;
     QPointer<IvChartWindow> ivChart_;
     QPointer<KeysDialog> keysDialog_;
+    std::unique_ptr<DiagramNews> news_;
     double zoom_ = 1;
     bool ended_ = false;
     std::unique_ptr<FrameLog> frameLog_ = FrameLog::fromEnvironment();

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ui/core_texts.h"
 #include "ui/dot_sprite.h"
 #include "ui/twips.h"
 
@@ -94,8 +95,7 @@ void QtCanvas::text(const design::TwipsRect& box, std::string_view text, const d
     }
     painter_.setFont(font.family ? letterFont_ : defaultFont_);
     painter_.setPen(Qt::black);
-    painter_.drawText(pixels(box), flags,
-                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    painter_.drawText(pixels(box), flags, designText(text));
 }
 
 QRect dotArea(const DotItem& dot, int dotSize) {

@@ -16,7 +16,7 @@ struct DotSprites;
 // outlines are one pixel wide, nothing is antialiased. A zoomed window scales
 // the painter, so lines, dots and texts grow alike. Dots outside `area` (the
 // painter's device pixels) are skipped, so a step repaints only what it
-// changed.
+// changed. Texts are the design's captions in the window's language.
 class QtCanvas : public picture::Canvas {
 public:
     QtCanvas(QPainter& painter, const QFont& defaultFont, const QFont& letterFont, DotSprites& dots,

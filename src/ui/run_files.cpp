@@ -1,5 +1,6 @@
 #include "ui/run_files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QSaveFile>
@@ -17,13 +18,19 @@ struct Choice {
 Choice choiceFor(FileUse use) {
     switch (use) {
         case FileUse::SavePicture:
-            return {"Save picture as PNG", "PNG pictures (*.png)", "png", true};
+            return {QT_TRANSLATE_NOOP("RunFiles", "Save picture as PNG"),
+                    QT_TRANSLATE_NOOP("RunFiles", "PNG pictures (*.png)"), "png", true};
         case FileUse::SaveScript:
-            return {"Save run as script", "Kestrel scripts (*.replay);;Text files (*.txt)", "replay", true};
+            return {QT_TRANSLATE_NOOP("RunFiles", "Save run as script"),
+                    QT_TRANSLATE_NOOP("RunFiles", "Kestrel scripts (*.replay);;Text files (*.txt)"), "replay",
+                    true};
         case FileUse::OpenScript:
-            return {"Open saved script", "Kestrel scripts (*.replay *.txt);;All files (*)", "", false};
+            return {QT_TRANSLATE_NOOP("RunFiles", "Open saved script"),
+                    QT_TRANSLATE_NOOP("RunFiles", "Kestrel scripts (*.replay *.txt);;All files (*)"), "",
+                    false};
         case FileUse::ExportReadouts:
-            return {"Export readouts as CSV", "CSV files (*.csv)", "csv", true};
+            return {QT_TRANSLATE_NOOP("RunFiles", "Export readouts as CSV"),
+                    QT_TRANSLATE_NOOP("RunFiles", "CSV files (*.csv)"), "csv", true};
     }
     return {"", "", "", false};
 }
@@ -32,8 +39,8 @@ Choice choiceFor(FileUse use) {
 
 QString askForFile(QWidget* parent, FileUse use) {
     const Choice choice = choiceFor(use);
-    const QString title = QString::fromUtf8(choice.title);
-    const QString filter = QString::fromUtf8(choice.filter);
+    const QString title = QCoreApplication::translate("RunFiles", choice.title);
+    const QString filter = QCoreApplication::translate("RunFiles", choice.filter);
     if (!choice.save) {
         return QFileDialog::getOpenFileName(parent, title, QString(), filter);
     }

@@ -83,7 +83,7 @@ def main() -> int:
         env = {k: v for k, v in os.environ.items() if not k.startswith("QT_SCALE") and k != "QT_FONT_DPI"}
         env.update(DISPLAY=start_xvfb(artifacts / "xvfb-output.txt"), QT_QPA_PLATFORM="xcb",
                    XDG_RUNTIME_DIR=str(scratch))
-        program = start([kestrel], env, artifacts / "kestrel-output.txt", cwd=scratch)
+        program = start([kestrel, "--lang", "design"], env, artifacts / "kestrel-output.txt", cwd=scratch)
         window = window_geometry(env, timeout=30)
         if window[2:] != tuple(px(v) for v in CLIENT_SIZE):
             raise Failure(f"the window is {window[2]}x{window[3]} pixels, not 15 twips a pixel: scaled?")

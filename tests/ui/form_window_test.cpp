@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/dump/form_dump.h"
+#include "ui/chart_view.h"
 #include "ui/painted_items.h"
 
 // The window on Qt's offscreen platform: the band lines, markers and messages
@@ -113,6 +114,53 @@ TEST_F(FormWindowTest, AFatalErrorShowsItsMessageAndEndsTheProgram) {
     EXPECT_TRUE(messages[0].second && messages[0].first.contains("Overflow"));
     EXPECT_TRUE(window.isHidden());
     EXPECT_FALSE(window.clockRuns());
+}
+
+// Enter in the bias box is "Start" before the first run and "Restart" after
+// it, recorded as the clicks.
+TEST_F(FormWindowTest, EnterInTheBiasBoxAppliesTheBias) {
+    typeBias("0.3");
+    QTest::keyClick(window.textBox(4), Qt::Key_Return);
+    EXPECT_TRUE(window.timerRuns(1));
+    const Form1& form = window.form();
+    ASSERT_GT(form.ElectronCount, 0);
+    window.tickTimer(1);
+    const float firstElectron = form.Shape1(1).Left;
+
+    typeBias("-0.5");
+    QTest::keyClick(window.textBox(4), Qt::Key_Enter);
+    EXPECT_EQ(form.Shape1(1).Left, firstElectron);  // not placed afresh
+    EXPECT_EQ(form.JunctionRight, 5160 + 600);
+    const QString script = QString::fromStdString(window.session().script());
+    EXPECT_TRUE(script.contains("type Text4 0.3\nclick Command1\ntick Timer1\n")) << script.toStdString();
+    EXPECT_TRUE(script.endsWith("type Text4 -0.5\nclick Command3\n")) << script.toStdString();
+    EXPECT_TRUE(messages.empty());
+}
+
+// Tab reaches only what the window shows, in the designed order; a box below
+// the window's bottom joins the order once the window grows to show it.
+TEST_F(FormWindowTest, TabWalksTheControlsInViewInDesignOrderFromStart) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_EQ(QApplication::focusWidget(), window.button(1));
+    const auto walk = [](const std::vector<QWidget*>& expected) {
+        for (QWidget* next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+        }
+    };
+    walk({window.button(2), window.textBox(4), window.textBox(7), window.button(3), window.button(1)});
+    for (QWidget* below : {window.textBox(1), window.textBox(5), window.textBox(6)}) {
+        EXPECT_TRUE(below->isHidden()) << below->objectName().toStdString();
+        EXPECT_EQ(below->focusPolicy(), Qt::NoFocus);
+    }
+
+    window.resize(605, 620);
+    walk({window.button(2), window.textBox(1), window.textBox(4), window.textBox(6), window.textBox(7),
+          window.picture(), window.textBox(5), window.button(3), window.button(1)});
+    window.resize(605, 453);
+    walk({window.button(2), window.textBox(4), window.textBox(7), window.button(3)});
 }
 
 // Carriers parked or placed at a contact must not stretch a step's repaint

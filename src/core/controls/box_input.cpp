@@ -10,11 +10,8 @@
 namespace kestrel {
 namespace {
 
-[[noreturn]] void raiseInput(std::string_view caption, const std::string& text, std::string_view problem) {
-    std::string message(caption);
-    message += ": \"" + text + "\" ";
-    message += problem;
-    throw RunTimeError(ErrorKind::Input, message);
+[[noreturn]] void raiseInput(std::string_view caption, const std::string& text, const char* pattern) {
+    throw RunTimeError(ErrorKind::Input, ErrorWording{pattern, std::string(caption), text});
 }
 
 }  // namespace
@@ -22,7 +19,7 @@ namespace {
 double readNumber(const TextBoxItem& box, std::string_view caption) {
     const auto value = parseNumber(box.Text);
     if (!value) {
-        raiseInput(caption, box.Text, "is not a number.");
+        raiseInput(caption, box.Text, KESTREL_TEXT("errors", "%1: \"%2\" is not a number."));
     }
     return *value;
 }
@@ -30,7 +27,8 @@ double readNumber(const TextBoxItem& box, std::string_view caption) {
 Int16 readInt16(const TextBoxItem& box, std::string_view caption) {
     const double rounded = std::nearbyint(readNumber(box, caption));
     if (rounded < std::numeric_limits<Int16>::min() || rounded > std::numeric_limits<Int16>::max()) {
-        raiseInput(caption, box.Text, "is outside the range -32768 to 32767.");
+        raiseInput(caption, box.Text,
+                   KESTREL_TEXT("errors", "%1: \"%2\" is outside the range -32768 to 32767."));
     }
     return static_cast<Int16>(rounded);
 }

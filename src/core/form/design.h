@@ -5,11 +5,14 @@
 
 #include "core/form/form1.h"
 #include "core/form/geometry.h"
+#include "core/form/texts.h"
 
 // The window's design: every item once, with its place, its look and, for
 // the items the procedures touch, the form's member that holds it. The
 // painters, the window's layout, the dump and the tests all read these
-// tables. Places are twips of the client area.
+// tables. Places are twips of the client area. The captions a user reads
+// are marked for translation; the window shows them as designed unless a
+// language is chosen. The single letters are the diagram's symbols.
 namespace kestrel::design {
 
 struct TwipsRect {
@@ -59,7 +62,7 @@ inline constexpr Font kDefaultFont{nullptr, 9, {}};
 inline constexpr Font kLetterFont{
     "\uff2d\uff33 \uff30\u30b4\u30b7\u30c3\u30af", 14.25, {"IPAPGothic", "Noto Sans CJK JP"}};
 
-inline constexpr const char* kWindowCaption = "Kestrel Sim\u3000Ver.\u03b2";
+inline constexpr const char* kWindowCaption = KESTREL_TEXT("design", "Kestrel Sim\u3000Ver.\u03b2");
 // The client area's place on the screen and its size: 605 by 453 logical
 // pixels. Items below its bottom are out of view.
 inline constexpr TwipsRect kClientArea{3255, 2400, 9075, 6795};
@@ -170,22 +173,24 @@ inline constexpr std::array<LabelDesign, 20> kLabels{{
     {"Label2(3)", "V", {1200, 3120, 255, 255}, kDefaultFont},
     {"Label14", "n", {1800, 4680, 255, 255}, kDefaultFont},
     {"Label6", "p", {2400, 4680, 255, 255}, kDefaultFont},
-    {"Label3", "Fermi level (eV)", {3000, 4200, 1575, 375}, kDefaultFont},
-    {"Label5", "Bias (V)", {2880, 6120, 1455, 375}, kDefaultFont},
-    {"Label11", "Current (mA)", {3360, 5280, 855, 375}, kDefaultFont},
+    {"Label3", KESTREL_TEXT("design", "Fermi level (eV)"), {3000, 4200, 1575, 375}, kDefaultFont},
+    {"Label5", KESTREL_TEXT("design", "Bias (V)"), {2880, 6120, 1455, 375}, kDefaultFont},
+    {"Label11", KESTREL_TEXT("design", "Current (mA)"), {3360, 5280, 855, 375}, kDefaultFont},
     {"Label15",
-     "Attention\uff1a\u3000This is just for have an image of p-n junction. So, the current value is not "
-     "correct.",
+     KESTREL_TEXT(
+         "design",
+         "Attention\uff1a\u3000This is just for have an image of p-n junction. So, the current value is not "
+         "correct."),
      {5160, 6000, 3135, 615},
      kDefaultFont},
-    {"Label1", "\u6e29\u5ea6(K)", {6120, 7800, 615, 255}, kDefaultFont},
-    {"Label4", "\u96fb\u5b50\u6570", {6120, 8160, 735, 255}, kDefaultFont},
-    {"Label8", "\u6b63\u5b54\u6570", {6120, 8400, 735, 255}, kDefaultFont},
-    {"Label10", "\u96fb\u5b50\u6fc3\u5ea6", {1800, 7440, 375, 495}, kDefaultFont},
+    {"Label1", KESTREL_TEXT("design", "\u6e29\u5ea6(K)"), {6120, 7800, 615, 255}, kDefaultFont},
+    {"Label4", KESTREL_TEXT("design", "\u96fb\u5b50\u6570"), {6120, 8160, 735, 255}, kDefaultFont},
+    {"Label8", KESTREL_TEXT("design", "\u6b63\u5b54\u6570"), {6120, 8400, 735, 255}, kDefaultFont},
+    {"Label10", KESTREL_TEXT("design", "\u96fb\u5b50\u6fc3\u5ea6"), {1800, 7440, 375, 495}, kDefaultFont},
     {"Label9", "t", {4800, 8880, 375, 255}, kDefaultFont},
     {"Label12", "0", {2040, 8760, 255, 255}, kDefaultFont},
-    {"Label13", "p\u5f62", {5280, 7920, 495, 255}, kDefaultFont},
-    {"Label7", "n\u5f62", {5280, 8520, 495, 255}, kDefaultFont},
+    {"Label13", KESTREL_TEXT("design", "p\u5f62"), {5280, 7920, 495, 255}, kDefaultFont},
+    {"Label7", KESTREL_TEXT("design", "n\u5f62"), {5280, 8520, 495, 255}, kDefaultFont},
 }};
 
 enum class ShapeKind { Rectangle, FilledRectangle, Circle };
@@ -205,7 +210,8 @@ inline constexpr std::array<ShapeDesign, 4> kShapes{{
 }};
 
 // A text box, named for screen readers and in input errors by the caption
-// beside it.
+// beside it. Marked as the boxes' names (context "boxes"): in a language of
+// their own they are worded in full, where the labels must fit their boxes.
 struct TextBoxDesign {
     const char* name;
     TextBoxItem FormItems::*member;
@@ -217,13 +223,49 @@ struct TextBoxDesign {
 };
 
 inline constexpr std::array<TextBoxDesign, 7> kTextBoxes{{
-    {"Text1", &FormItems::Text1, "\u6e29\u5ea6(K)", {6840, 7800, 495, 270}, 2, "300", true},
-    {"Text2", &FormItems::Text2, "Fermi level (eV), n side", {1560, 4200, 495, 270}, 10, "0.8", false},
-    {"Text3", &FormItems::Text3, "Fermi level (eV), p side", {2280, 4200, 495, 270}, 12, "0.2", false},
-    {"Text4", &FormItems::Text4, "Bias (V)", {2280, 6000, 495, 270}, 14, "0", true},
-    {"Text5", &FormItems::Text5, "\u96fb\u5b50\u6570", {6840, 8160, 495, 270}, 25, "0.2", true},
-    {"Text6", &FormItems::Text6, "\u6b63\u5b54\u6570", {6840, 8400, 495, 270}, 16, "0", true},
-    {"Text7", &FormItems::Text7, "Current (mA)", {2760, 5280, 495, 270}, 18, "0", true},
+    {"Text1",
+     &FormItems::Text1,
+     KESTREL_TEXT("boxes", "\u6e29\u5ea6(K)"),
+     {6840, 7800, 495, 270},
+     2,
+     "300",
+     true},
+    {"Text2",
+     &FormItems::Text2,
+     KESTREL_TEXT("boxes", "Fermi level (eV), n side"),
+     {1560, 4200, 495, 270},
+     10,
+     "0.8",
+     false},
+    {"Text3",
+     &FormItems::Text3,
+     KESTREL_TEXT("boxes", "Fermi level (eV), p side"),
+     {2280, 4200, 495, 270},
+     12,
+     "0.2",
+     false},
+    {"Text4", &FormItems::Text4, KESTREL_TEXT("boxes", "Bias (V)"), {2280, 6000, 495, 270}, 14, "0", true},
+    {"Text5",
+     &FormItems::Text5,
+     KESTREL_TEXT("boxes", "\u96fb\u5b50\u6570"),
+     {6840, 8160, 495, 270},
+     25,
+     "0.2",
+     true},
+    {"Text6",
+     &FormItems::Text6,
+     KESTREL_TEXT("boxes", "\u6b63\u5b54\u6570"),
+     {6840, 8400, 495, 270},
+     16,
+     "0",
+     true},
+    {"Text7",
+     &FormItems::Text7,
+     KESTREL_TEXT("boxes", "Current (mA)"),
+     {2760, 5280, 495, 270},
+     18,
+     "0",
+     true},
 }};
 
 struct ButtonDesign {
@@ -235,9 +277,9 @@ struct ButtonDesign {
 };
 
 inline constexpr std::array<ButtonDesign, 3> kButtons{{
-    {"Command1", "Start", {5280, 4440, 1215, 495}, 0, &Form1::Command1_Click},
-    {"Command2", "Close", {5280, 5160, 1215, 495}, 1, &Form1::Command2_Click},
-    {"Command3", "Restart", {6720, 4440, 1215, 495}, 29, &Form1::Command3_Click},
+    {"Command1", KESTREL_TEXT("design", "Start"), {5280, 4440, 1215, 495}, 0, &Form1::Command1_Click},
+    {"Command2", KESTREL_TEXT("design", "Close"), {5280, 5160, 1215, 495}, 1, &Form1::Command2_Click},
+    {"Command3", KESTREL_TEXT("design", "Restart"), {6720, 4440, 1215, 495}, 29, &Form1::Command3_Click},
 }};
 
 struct TimerDesign {
@@ -263,7 +305,7 @@ struct PictureDesign {
 };
 
 inline constexpr PictureDesign kPicture1{
-    "Picture1", "\u96fb\u5b50\u6fc3\u5ea6", {2160, 7440, 2655, 1455}, 20};
+    "Picture1", KESTREL_TEXT("boxes", "\u96fb\u5b50\u6fc3\u5ea6"), {2160, 7440, 2655, 1455}, 20};
 
 // The caption of the box that `member` is.
 constexpr const char* captionOf(TextBoxItem FormItems::*member) {

@@ -1,6 +1,13 @@
 #include "core/numbers/run_time_error.h"
 
 namespace kestrel {
+namespace {
+
+[[noreturn]] void raise(ErrorKind kind, const char* message) {
+    throw RunTimeError(kind, ErrorWording{message, {}, {}});
+}
+
+}  // namespace
 
 const char* kindName(ErrorKind kind) {
     switch (kind) {
@@ -17,21 +24,21 @@ const char* kindName(ErrorKind kind) {
 }
 
 void raiseOverflow() {
-    throw RunTimeError(ErrorKind::Overflow, "Overflow");
+    raise(ErrorKind::Overflow, KESTREL_TEXT("errors", "Overflow"));
 }
 
 void raiseSubscript() {
-    throw RunTimeError(ErrorKind::Subscript, "Subscript out of range");
+    raise(ErrorKind::Subscript, KESTREL_TEXT("errors", "Subscript out of range"));
 }
 
 void raiseFloat(FloatFault fault) {
-    const char* message = "Floating-point overflow";
+    const char* message = KESTREL_TEXT("errors", "Floating-point overflow");
     if (fault == FloatFault::InvalidOperation) {
-        message = "Invalid floating-point operation";
+        message = KESTREL_TEXT("errors", "Invalid floating-point operation");
     } else if (fault == FloatFault::DivisionByZero) {
-        message = "Division by zero";
+        message = KESTREL_TEXT("errors", "Division by zero");
     }
-    throw RunTimeError(ErrorKind::Float, message);
+    raise(ErrorKind::Float, message);
 }
 
 }  // namespace kestrel

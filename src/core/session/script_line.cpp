@@ -44,7 +44,7 @@ Line typeOf(std::string_view rest) {
     std::string_view text;
     const auto* box = named(design::kTextBoxes, firstWord(rest, text));
     if (!box) {
-        return Bad{"type needs a box Text1 to Text7"};
+        return Bad{KESTREL_TEXT("script", "type needs a box Text1 to Text7")};
     }
     return Type{box, std::string(text)};
 }
@@ -52,7 +52,7 @@ Line typeOf(std::string_view rest) {
 Line clickOf(std::string_view rest) {
     const auto* button = named(design::kButtons, rest);
     if (!button) {
-        return Bad{"click needs a button Command1 to Command3"};
+        return Bad{KESTREL_TEXT("script", "click needs a button Command1 to Command3")};
     }
     return Click{button};
 }
@@ -63,11 +63,11 @@ Line tickOf(std::string_view rest) {
     const bool countGiven = rest.find(' ') != std::string_view::npos;
     const auto count = countGiven ? parseTickCount(countText) : std::optional<long>(1);
     if (!count) {
-        return Bad{"tick count must be a whole number"};
+        return Bad{KESTREL_TEXT("script", "tick count must be a whole number")};
     }
     const auto* design = named(design::kTimers, timer);
     if (!design) {
-        return Bad{"tick needs a timer Timer1 to Timer4"};
+        return Bad{KESTREL_TEXT("script", "tick needs a timer Timer1 to Timer4")};
     }
     return Tick{design, *count};
 }
@@ -93,12 +93,13 @@ Line parseLine(std::string_view line) {
         return tickOf(rest);
     }
     if (command == "picture") {
-        return rest.empty() ? Line{Bad{"picture needs a file name"}} : Line{Picture{std::string(rest)}};
+        return rest.empty() ? Line{Bad{KESTREL_TEXT("script", "picture needs a file name")}}
+                            : Line{Picture{std::string(rest)}};
     }
     if (line == "dump") {
         return Dump{};
     }
-    return Bad{"not a command"};
+    return Bad{KESTREL_TEXT("script", "not a command")};
 }
 
 std::string typeLine(const design::TextBoxDesign& box, std::string_view text) {

@@ -35,7 +35,8 @@ struct Dump {};
 struct Picture {
     std::string path;
 };
-// A line that is none of these, with what is wrong with it.
+// A line that is none of these, with what is wrong with it: a text marked
+// for translation (context "script").
 struct Bad {
     std::string problem;
 };

@@ -1,0 +1,588 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Try &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Usage: %1 [options]</translation>
+    </message>
+    <message>
+        <source>Type VOLTS into the &quot;Bias (V)&quot; box.</source>
+        <translation>Type VOLTS into the &quot;Bias (V)&quot; box.</translation>
+    </message>
+    <message>
+        <source>VOLTS</source>
+        <translation>VOLTS</translation>
+    </message>
+    <message>
+        <source>Click &quot;Start&quot; once the window is up.</source>
+        <translation>Click &quot;Start&quot; once the window is up.</translation>
+    </message>
+    <message>
+        <source>Begin paused (Alt+K resumes, Alt+L steps).</source>
+        <translation>Begin paused (Alt+K resumes, Alt+L steps).</translation>
+    </message>
+    <message>
+        <source>Run at FACTOR times the normal speed: 0.25, 0.5, 1, 2 or 4 (the nearest of these).</source>
+        <translation>Run at FACTOR times the normal speed: 0.25, 0.5, 1, 2 or 4 (the nearest of these).</translation>
+    </message>
+    <message>
+        <source>FACTOR</source>
+        <translation>FACTOR</translation>
+    </message>
+    <message>
+        <source>Show the window FACTOR times its size: 1, 1.25, 1.5, 2, 2.5, 3 or 4 (the nearest of these).</source>
+        <translation>Show the window FACTOR times its size: 1, 1.25, 1.5, 2, 2.5, 3 or 4 (the nearest of these).</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window, scaled to fit.</source>
+        <translation>Fill the screen with the window, scaled to fit.</translation>
+    </message>
+    <message>
+        <source>Replay a saved run from FILE first, then go on live from its end.</source>
+        <translation>Replay a saved run from FILE first, then go on live from its end.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Show the window in LANGUAGE: en (English), ja (Japanese) or design (the captions as designed, English and Japanese). Without it, the desktop&apos;s language when that is English or Japanese, otherwise the design.</source>
+        <translation>Show the window in LANGUAGE: en (English), ja (Japanese) or design (the captions as designed, English and Japanese). Without it, the desktop&apos;s language when that is English or Japanese, otherwise the design.</translation>
+    </message>
+    <message>
+        <source>LANGUAGE</source>
+        <translation>LANGUAGE</translation>
+    </message>
+    <message>
+        <source>--bias needs a number of volts, not &apos;%1&apos;</source>
+        <translation>--bias needs a number of volts, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--%1 needs a positive number, not &apos;%2&apos;</source>
+        <translation>--%1 needs a positive number, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>cannot read the script %1: %2</source>
+        <translation>cannot read the script %1: %2</translation>
+    </message>
+    <message>
+        <source>--lang needs en, ja or design, not &apos;%1&apos;</source>
+        <translation>--lang needs en, ja or design, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Show the version and exit.</translation>
+    </message>
+    <message>
+        <source>Kestrel Sim: an animation of a p-n junction&apos;s band diagram and carriers.</source>
+        <translation>Kestrel Sim: an animation of a p-n junction&apos;s band diagram and carriers.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unexpected argument &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source> or </source>
+        <translation> or </translation>
+    </message>
+</context>
+<context>
+    <name>RunFiles</name>
+    <message>
+        <source>Save picture as PNG</source>
+        <translation>Save picture as PNG</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>Save run as script</source>
+        <translation>Save run as script</translation>
+    </message>
+    <message>
+        <source>Kestrel scripts (*.replay);;Text files (*.txt)</source>
+        <translation>Kestrel scripts (*.replay);;Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Open saved script</source>
+        <translation>Open saved script</translation>
+    </message>
+    <message>
+        <source>Kestrel scripts (*.replay *.txt);;All files (*)</source>
+        <translation>Kestrel scripts (*.replay *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Export readouts as CSV</source>
+        <translation>Export readouts as CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>boxes</name>
+    <message>
+        <source>温度(K)</source>
+        <translation>Temperature (K)</translation>
+    </message>
+    <message>
+        <source>Fermi level (eV), n side</source>
+        <translation>Fermi level (eV), n side</translation>
+    </message>
+    <message>
+        <source>Fermi level (eV), p side</source>
+        <translation>Fermi level (eV), p side</translation>
+    </message>
+    <message>
+        <source>Bias (V)</source>
+        <translation>Bias (V)</translation>
+    </message>
+    <message>
+        <source>電子数</source>
+        <translation>Electrons</translation>
+    </message>
+    <message>
+        <source>正孔数</source>
+        <translation>Holes</translation>
+    </message>
+    <message>
+        <source>Current (mA)</source>
+        <translation>Current (mA)</translation>
+    </message>
+    <message>
+        <source>電子濃度</source>
+        <translation>Electron density</translation>
+    </message>
+</context>
+<context>
+    <name>design</name>
+    <message>
+        <source>Kestrel Sim&#x3000;Ver.β</source>
+        <translation>Kestrel Sim&#x3000;Ver.β</translation>
+    </message>
+    <message>
+        <source>Fermi level (eV)</source>
+        <translation>Fermi level (eV)</translation>
+    </message>
+    <message>
+        <source>Bias (V)</source>
+        <translation>Bias (V)</translation>
+    </message>
+    <message>
+        <source>Current (mA)</source>
+        <translation>I (mA)</translation>
+    </message>
+    <message>
+        <source>Attention：&#x3000;This is just for have an image of p-n junction. So, the current value is not correct.</source>
+        <translation>Only an image of a p-n junction; the current value is not correct.</translation>
+    </message>
+    <message>
+        <source>温度(K)</source>
+        <translation>T (K)</translation>
+    </message>
+    <message>
+        <source>電子数</source>
+        <translation>Electr.</translation>
+    </message>
+    <message>
+        <source>正孔数</source>
+        <translation>Holes</translation>
+    </message>
+    <message>
+        <source>電子濃度</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>p形</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>n形</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Restart</translation>
+    </message>
+</context>
+<context>
+    <name>diagram</name>
+    <message>
+        <source>Band diagram of the p-n junction</source>
+        <translation>Band diagram of the p-n junction</translation>
+    </message>
+    <message>
+        <source>The bands without bias, and no carriers yet: Start places them.</source>
+        <translation>The bands without bias, and no carriers yet: Start places them.</translation>
+    </message>
+    <message>
+        <source>Bias %1 V, none: the barrier stands at its own height.</source>
+        <translation>Bias %1 V, none: the barrier stands at its own height.</translation>
+    </message>
+    <message>
+        <source>Bias %1 V, forward: the barrier is lowered.</source>
+        <translation>Bias %1 V, forward: the barrier is lowered.</translation>
+    </message>
+    <message>
+        <source>Bias %1 V, reverse: the barrier is raised.</source>
+        <translation>Bias %1 V, reverse: the barrier is raised.</translation>
+    </message>
+    <message>
+        <source>Electrons: %1, holes: %2.</source>
+        <translation>Electrons: %1, holes: %2.</translation>
+    </message>
+    <message>
+        <source>Current (mA): %1.</source>
+        <translation>Current (mA): %1.</translation>
+    </message>
+</context>
+<context>
+    <name>errors</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1: &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is outside the range -32768 to 32767.</source>
+        <translation>%1: &quot;%2&quot; is outside the range -32768 to 32767.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subscript out of range</translation>
+    </message>
+    <message>
+        <source>Floating-point overflow</source>
+        <translation>Floating-point overflow</translation>
+    </message>
+    <message>
+        <source>Invalid floating-point operation</source>
+        <translation>Invalid floating-point operation</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division by zero</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ui::ClassroomActions</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Pause or resume the run</source>
+        <translation>Pause or resume the run</translation>
+    </message>
+    <message>
+        <source>Alt+K</source>
+        <translation>Alt+K</translation>
+    </message>
+    <message>
+        <source>One step</source>
+        <translation>One step</translation>
+    </message>
+    <message>
+        <source>One step (50 ms of the run) while paused</source>
+        <translation>One step (50 ms of the run) while paused</translation>
+    </message>
+    <message>
+        <source>Alt+L</source>
+        <translation>Alt+L</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Slower</translation>
+    </message>
+    <message>
+        <source>Slower: ¼×, ½×, 1×, 2×, 4×</source>
+        <translation>Slower: ¼×, ½×, 1×, 2×, 4×</translation>
+    </message>
+    <message>
+        <source>Alt+-</source>
+        <translation>Alt+-</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <source>Alt++</source>
+        <translation>Alt++</translation>
+    </message>
+    <message>
+        <source>Alt+=</source>
+        <translation>Alt+=</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Zoom in: 100% to 400%</source>
+        <translation>Zoom in: 100% to 400%</translation>
+    </message>
+    <message>
+        <source>Ctrl+=</source>
+        <translation>Ctrl+=</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Ctrl+-</source>
+        <translation>Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Actual size</translation>
+    </message>
+    <message>
+        <source>Actual size (100%)</source>
+        <translation>Actual size (100%)</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Full screen, the window scaled to fit</source>
+        <translation>Full screen, the window scaled to fit</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>Save picture as PNG…</source>
+        <translation>Save picture as PNG…</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG</source>
+        <translation>Save the picture as PNG</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Copy the picture</source>
+        <translation>Copy the picture</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+C</source>
+        <translation>Ctrl+Shift+C</translation>
+    </message>
+    <message>
+        <source>Save run as script…</source>
+        <translation>Save run as script…</translation>
+    </message>
+    <message>
+        <source>Save the run as a script</source>
+        <translation>Save the run as a script</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Open saved script…</source>
+        <translation>Open saved script…</translation>
+    </message>
+    <message>
+        <source>Open a saved script and go on from its end</source>
+        <translation>Open a saved script and go on from its end</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Export readouts as CSV…</source>
+        <translation>Export readouts as CSV…</translation>
+    </message>
+    <message>
+        <source>Export the readouts as CSV</source>
+        <translation>Export the readouts as CSV</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+E</source>
+        <translation>Ctrl+Shift+E</translation>
+    </message>
+    <message>
+        <source>I–V chart</source>
+        <translation>I–V chart</translation>
+    </message>
+    <message>
+        <source>The current against the bias (I–V chart)</source>
+        <translation>The current against the bias (I–V chart)</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>This list of keys</source>
+        <translation>This list of keys</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Leave full screen</translation>
+    </message>
+    <message>
+        <source>Leave full screen (or F11 again)</source>
+        <translation>Leave full screen (or F11 again)</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Slower (now %1)</source>
+        <translation>Slower (now %1)</translation>
+    </message>
+    <message>
+        <source>Faster (now %1)</source>
+        <translation>Faster (now %1)</translation>
+    </message>
+    <message>
+        <source>Zoom in (now %1)</source>
+        <translation>Zoom in (now %1)</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ui::FormWindow</name>
+    <message>
+        <source>Run-time error: %1. The program ends.</source>
+        <translation>Run-time error: %1. The program ends.</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Speed %1</translation>
+    </message>
+    <message>
+        <source>Zoom %1</source>
+        <translation>Zoom %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3: &quot;%4&quot;. The lines before it have run; the run goes on from there.</source>
+        <translation>%1, line %2: %3: &quot;%4&quot;. The lines before it have run; the run goes on from there.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ui::IvChartWindow</name>
+    <message>
+        <source>I–V chart – %1</source>
+        <translation>I–V chart – %1</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ui::KeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>What it does</translation>
+    </message>
+</context>
+<context>
+    <name>script</name>
+    <message>
+        <source>type needs a box Text1 to Text7</source>
+        <translation>type needs a box Text1 to Text7</translation>
+    </message>
+    <message>
+        <source>click needs a button Command1 to Command3</source>
+        <translation>click needs a button Command1 to Command3</translation>
+    </message>
+    <message>
+        <source>tick count must be a whole number</source>
+        <translation>tick count must be a whole number</translation>
+    </message>
+    <message>
+        <source>tick needs a timer Timer1 to Timer4</source>
+        <translation>tick needs a timer Timer1 to Timer4</translation>
+    </message>
+    <message>
+        <source>picture needs a file name</source>
+        <translation>picture needs a file name</translation>
+    </message>
+    <message>
+        <source>not a command</source>
+        <translation>not a command</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,588 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>&apos;%1 --help&apos; で使い方を表示します。</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>オプション：</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>使い方：%1 [オプション]</translation>
+    </message>
+    <message>
+        <source>Type VOLTS into the &quot;Bias (V)&quot; box.</source>
+        <translation>「バイアス (V)」欄に 電圧 を入力します。</translation>
+    </message>
+    <message>
+        <source>VOLTS</source>
+        <translation>電圧</translation>
+    </message>
+    <message>
+        <source>Click &quot;Start&quot; once the window is up.</source>
+        <translation>ウィンドウが開いたら「スタート」を押します。</translation>
+    </message>
+    <message>
+        <source>Begin paused (Alt+K resumes, Alt+L steps).</source>
+        <translation>一時停止した状態で始めます (Alt+K で再開、Alt+L で 1 ステップ)。</translation>
+    </message>
+    <message>
+        <source>Run at FACTOR times the normal speed: 0.25, 0.5, 1, 2 or 4 (the nearest of these).</source>
+        <translation>通常の 倍率 倍の速さで実行します：0.25、0.5、1、2、4 (最も近い値)。</translation>
+    </message>
+    <message>
+        <source>FACTOR</source>
+        <translation>倍率</translation>
+    </message>
+    <message>
+        <source>Show the window FACTOR times its size: 1, 1.25, 1.5, 2, 2.5, 3 or 4 (the nearest of these).</source>
+        <translation>ウィンドウを 倍率 倍の大きさで表示します：1、1.25、1.5、2、2.5、3、4 (最も近い値)。</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window, scaled to fit.</source>
+        <translation>ウィンドウを画面に合わせて拡大し、全画面で表示します。</translation>
+    </message>
+    <message>
+        <source>Replay a saved run from FILE first, then go on live from its end.</source>
+        <translation>保存した実行を ファイル から再生し、その終わりから続けます。</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Show the window in LANGUAGE: en (English), ja (Japanese) or design (the captions as designed, English and Japanese). Without it, the desktop&apos;s language when that is English or Japanese, otherwise the design.</source>
+        <translation>ウィンドウを 言語 で表示します：en (英語)、ja (日本語)、design (設計どおりの英語と日本語)。 指定がなければ、デスクトップの言語が英語か日本語ならその言語、それ以外は設計どおりです。</translation>
+    </message>
+    <message>
+        <source>LANGUAGE</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>--bias needs a number of volts, not &apos;%1&apos;</source>
+        <translation>--bias には電圧の数値が必要です (&apos;%1&apos; は数値ではありません)</translation>
+    </message>
+    <message>
+        <source>--%1 needs a positive number, not &apos;%2&apos;</source>
+        <translation>--%1 には正の数が必要です (&apos;%2&apos; は使えません)</translation>
+    </message>
+    <message>
+        <source>cannot read the script %1: %2</source>
+        <translation>スクリプト %1 を読み込めません：%2</translation>
+    </message>
+    <message>
+        <source>--lang needs en, ja or design, not &apos;%1&apos;</source>
+        <translation>--lang には en、ja、design のいずれかが必要です (&apos;%1&apos; は使えません)</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>この説明を表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Kestrel Sim: an animation of a p-n junction&apos;s band diagram and carriers.</source>
+        <translation>Kestrel Sim：p-n 接合のバンド図とキャリアのアニメーション。</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>余分な引数 &apos;%1&apos; があります</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source> or </source>
+        <translation> または </translation>
+    </message>
+</context>
+<context>
+    <name>RunFiles</name>
+    <message>
+        <source>Save picture as PNG</source>
+        <translation>画像を PNG で保存</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Save run as script</source>
+        <translation>実行をスクリプトとして保存</translation>
+    </message>
+    <message>
+        <source>Kestrel scripts (*.replay);;Text files (*.txt)</source>
+        <translation>Kestrel スクリプト (*.replay);;テキストファイル (*.txt)</translation>
+    </message>
+    <message>
+        <source>Open saved script</source>
+        <translation>保存したスクリプトを開く</translation>
+    </message>
+    <message>
+        <source>Kestrel scripts (*.replay *.txt);;All files (*)</source>
+        <translation>Kestrel スクリプト (*.replay *.txt);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Export readouts as CSV</source>
+        <translation>読み取り値を CSV で書き出す</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>boxes</name>
+    <message>
+        <source>温度(K)</source>
+        <translation>温度 (K)</translation>
+    </message>
+    <message>
+        <source>Fermi level (eV), n side</source>
+        <translation>フェルミ準位 (eV)、n 側</translation>
+    </message>
+    <message>
+        <source>Fermi level (eV), p side</source>
+        <translation>フェルミ準位 (eV)、p 側</translation>
+    </message>
+    <message>
+        <source>Bias (V)</source>
+        <translation>バイアス (V)</translation>
+    </message>
+    <message>
+        <source>電子数</source>
+        <translation>電子数</translation>
+    </message>
+    <message>
+        <source>正孔数</source>
+        <translation>正孔数</translation>
+    </message>
+    <message>
+        <source>Current (mA)</source>
+        <translation>電流 (mA)</translation>
+    </message>
+    <message>
+        <source>電子濃度</source>
+        <translation>電子濃度</translation>
+    </message>
+</context>
+<context>
+    <name>design</name>
+    <message>
+        <source>Kestrel Sim&#x3000;Ver.β</source>
+        <translation>Kestrel Sim&#x3000;Ver.β</translation>
+    </message>
+    <message>
+        <source>Fermi level (eV)</source>
+        <translation>フェルミ準位 (eV)</translation>
+    </message>
+    <message>
+        <source>Bias (V)</source>
+        <translation>バイアス (V)</translation>
+    </message>
+    <message>
+        <source>Current (mA)</source>
+        <translation>電流(mA)</translation>
+    </message>
+    <message>
+        <source>Attention：&#x3000;This is just for have an image of p-n junction. So, the current value is not correct.</source>
+        <translation>注意：p-n接合のイメージ用です。電流値は正確ではありません。</translation>
+    </message>
+    <message>
+        <source>温度(K)</source>
+        <translation>温度/K</translation>
+    </message>
+    <message>
+        <source>電子数</source>
+        <translation>電子数</translation>
+    </message>
+    <message>
+        <source>正孔数</source>
+        <translation>正孔数</translation>
+    </message>
+    <message>
+        <source>電子濃度</source>
+        <translation>電子濃度</translation>
+    </message>
+    <message>
+        <source>p形</source>
+        <translation>p形</translation>
+    </message>
+    <message>
+        <source>n形</source>
+        <translation>n形</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>スタート</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>リスタート</translation>
+    </message>
+</context>
+<context>
+    <name>diagram</name>
+    <message>
+        <source>Band diagram of the p-n junction</source>
+        <translation>p-n 接合のバンド図</translation>
+    </message>
+    <message>
+        <source>The bands without bias, and no carriers yet: Start places them.</source>
+        <translation>バイアスなしのバンドで、キャリアはまだありません。スタートで配置します。</translation>
+    </message>
+    <message>
+        <source>Bias %1 V, none: the barrier stands at its own height.</source>
+        <translation>バイアス %1 V、なし：障壁は本来の高さです。</translation>
+    </message>
+    <message>
+        <source>Bias %1 V, forward: the barrier is lowered.</source>
+        <translation>バイアス %1 V、順方向：障壁が下がっています。</translation>
+    </message>
+    <message>
+        <source>Bias %1 V, reverse: the barrier is raised.</source>
+        <translation>バイアス %1 V、逆方向：障壁が上がっています。</translation>
+    </message>
+    <message>
+        <source>Electrons: %1, holes: %2.</source>
+        <translation>電子 %1 個、正孔 %2 個。</translation>
+    </message>
+    <message>
+        <source>Current (mA): %1.</source>
+        <translation>電流 (mA)：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>errors</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1：「%2」は数値ではありません。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is outside the range -32768 to 32767.</source>
+        <translation>%1：「%2」は -32768～32767 の範囲外です。</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>オーバーフロー</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>添字が範囲外です</translation>
+    </message>
+    <message>
+        <source>Floating-point overflow</source>
+        <translation>浮動小数点オーバーフロー</translation>
+    </message>
+    <message>
+        <source>Invalid floating-point operation</source>
+        <translation>無効な浮動小数点演算</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>0 による除算</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ui::ClassroomActions</name>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Pause or resume the run</source>
+        <translation>実行の一時停止・再開</translation>
+    </message>
+    <message>
+        <source>Alt+K</source>
+        <translation>Alt+K</translation>
+    </message>
+    <message>
+        <source>One step</source>
+        <translation>1 ステップ</translation>
+    </message>
+    <message>
+        <source>One step (50 ms of the run) while paused</source>
+        <translation>一時停止中に 1 ステップ (実行の 50 ms)</translation>
+    </message>
+    <message>
+        <source>Alt+L</source>
+        <translation>Alt+L</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>遅く</translation>
+    </message>
+    <message>
+        <source>Slower: ¼×, ½×, 1×, 2×, 4×</source>
+        <translation>遅く：¼×、½×、1×、2×、4×</translation>
+    </message>
+    <message>
+        <source>Alt+-</source>
+        <translation>Alt+-</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>速く</translation>
+    </message>
+    <message>
+        <source>Alt++</source>
+        <translation>Alt++</translation>
+    </message>
+    <message>
+        <source>Alt+=</source>
+        <translation>Alt+=</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Zoom in: 100% to 400%</source>
+        <translation>拡大：100% ～ 400%</translation>
+    </message>
+    <message>
+        <source>Ctrl+=</source>
+        <translation>Ctrl+=</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Ctrl+-</source>
+        <translation>Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>実寸</translation>
+    </message>
+    <message>
+        <source>Actual size (100%)</source>
+        <translation>実寸 (100%)</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>Full screen, the window scaled to fit</source>
+        <translation>全画面 (ウィンドウを画面に合わせて拡大)</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>Save picture as PNG…</source>
+        <translation>画像を PNG で保存…</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG</source>
+        <translation>画像を PNG で保存</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>画像をコピー</translation>
+    </message>
+    <message>
+        <source>Copy the picture</source>
+        <translation>画像をクリップボードにコピー</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+C</source>
+        <translation>Ctrl+Shift+C</translation>
+    </message>
+    <message>
+        <source>Save run as script…</source>
+        <translation>実行をスクリプトとして保存…</translation>
+    </message>
+    <message>
+        <source>Save the run as a script</source>
+        <translation>実行をスクリプトとして保存</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Open saved script…</source>
+        <translation>保存したスクリプトを開く…</translation>
+    </message>
+    <message>
+        <source>Open a saved script and go on from its end</source>
+        <translation>保存したスクリプトを開き、その終わりから続ける</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Export readouts as CSV…</source>
+        <translation>読み取り値を CSV で書き出す…</translation>
+    </message>
+    <message>
+        <source>Export the readouts as CSV</source>
+        <translation>読み取り値を CSV で書き出す</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+E</source>
+        <translation>Ctrl+Shift+E</translation>
+    </message>
+    <message>
+        <source>I–V chart</source>
+        <translation>I–V グラフ</translation>
+    </message>
+    <message>
+        <source>The current against the bias (I–V chart)</source>
+        <translation>バイアスに対する電流 (I–V グラフ)</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>キー一覧</translation>
+    </message>
+    <message>
+        <source>This list of keys</source>
+        <translation>このキー一覧</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>全画面を終了</translation>
+    </message>
+    <message>
+        <source>Leave full screen (or F11 again)</source>
+        <translation>全画面を終了 (F11 をもう一度押しても可)</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Slower (now %1)</source>
+        <translation>遅く (現在 %1)</translation>
+    </message>
+    <message>
+        <source>Faster (now %1)</source>
+        <translation>速く (現在 %1)</translation>
+    </message>
+    <message>
+        <source>Zoom in (now %1)</source>
+        <translation>拡大 (現在 %1)</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ui::FormWindow</name>
+    <message>
+        <source>Run-time error: %1. The program ends.</source>
+        <translation>実行時エラー：%1。プログラムを終了します。</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>速度 %1</translation>
+    </message>
+    <message>
+        <source>Zoom %1</source>
+        <translation>拡大率 %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 を読み込めません：%2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3: &quot;%4&quot;. The lines before it have run; the run goes on from there.</source>
+        <translation>%1、%2 行目：%3：「%4」。それより前の行は実行済みで、そこから実行を続けます。</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ui::IvChartWindow</name>
+    <message>
+        <source>I–V chart – %1</source>
+        <translation>I–V グラフ – %1</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ui::KeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>キー一覧</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>機能</translation>
+    </message>
+</context>
+<context>
+    <name>script</name>
+    <message>
+        <source>type needs a box Text1 to Text7</source>
+        <translation>type には Text1～Text7 のボックスが必要です</translation>
+    </message>
+    <message>
+        <source>click needs a button Command1 to Command3</source>
+        <translation>click には Command1～Command3 のボタンが必要です</translation>
+    </message>
+    <message>
+        <source>tick count must be a whole number</source>
+        <translation>tick の回数は整数でなければなりません</translation>
+    </message>
+    <message>
+        <source>tick needs a timer Timer1 to Timer4</source>
+        <translation>tick には Timer1～Timer4 のタイマーが必要です</translation>
+    </message>
+    <message>
+        <source>picture needs a file name</source>
+        <translation>picture にはファイル名が必要です</translation>
+    </message>
+    <message>
+        <source>not a command</source>
+        <translation>コマンドではありません</translation>
+    </message>
+</context>
+</TS>
