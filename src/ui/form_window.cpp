@@ -21,6 +21,7 @@
 #include "ui/classroom_actions.h"
 #include "ui/core_texts.h"
 #include "ui/diagram_news.h"
+#include "ui/form_accessible.h"
 #include "ui/form_surface.h"
 #include "ui/iv_chart_window.h"
 #include "ui/keys_dialog.h"
@@ -47,6 +48,8 @@ const design::TimerDesign& timerNumbered(int number) {
 
 FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
     : QWidget(parent), form_(std::make_unique<Form1>()), showMessage_(std::move(showMessage)) {
+    // Before anything below can ask for the window's accessible interface.
+    installFormAccessibility();
     setWindowTitle(designText(design::kWindowCaption));
     // A desktop with larger default text would spill the captions out of
     // their boxes.
