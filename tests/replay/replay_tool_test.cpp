@@ -9,40 +9,13 @@
 #include <string>
 
 #include "replay_engine.h"
+#include "tool_run.h"
 
 // kestrel-replay as a person runs it: its options, and what it says and
 // returns when a script cannot be read, the output cannot be written or the
 // simulation fails.
 namespace kestrel {
 namespace {
-
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string contents(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
-
-// Runs the tool with `arguments` (shell words) and `input` on its standard
-// input. Its standard output goes to `outPath` if one is given, else to a
-// scratch file that `out` reads back.
-ToolRun runTool(const std::string& arguments, const std::string& input = "", std::string outPath = "") {
-    // One set of files per test: ctest runs tests side by side.
-    const std::string scratch =
-        ::testing::TempDir() + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_";
-    outPath = outPath.empty() ? scratch + "out" : outPath;
-    std::ofstream(scratch + "in") << input;
-    const int status = std::system((std::string("'") + KESTREL_REPLAY_EXE + "' " + arguments + " < '" +
-                                    scratch + "in' > '" + outPath + "' 2> '" + scratch + "err'")
-                                       .c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents(scratch + "out"),
-            contents(scratch + "err")};
-}
 
 TEST(ReplayTool, AnswersHelpAndVersionAndRefusesUnknownOptions) {
     const ToolRun help = runTool("--help");

@@ -15,6 +15,7 @@
 #include "core/session/bias_list.h"
 #include "core/session/iv_sweep.h"
 #include "sweep_command.h"
+#include "tool_run.h"
 
 // The I-V sweep: its list of biases, its rows against a form driven by hand,
 // its arithmetic, its chart and the tool's options.
@@ -137,28 +138,6 @@ TEST(IvChart, DrawsPartialReadingsHollowAndAlwaysTheNotice) {
     picture::drawIvChart(empty, {}, {0, 0, 9000, 6750});
     EXPECT_EQ(empty.filled + empty.hollow, 0);
     EXPECT_TRUE(hasText(empty, notice));
-}
-
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string contents(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
-
-ToolRun runTool(const std::string& arguments) {
-    const std::string scratch =
-        ::testing::TempDir() + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_";
-    const int status = std::system((std::string("'") + KESTREL_REPLAY_EXE + "' " + arguments +
-                                    " < /dev/null > '" + scratch + "out' 2> '" + scratch + "err'")
-                                       .c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents(scratch + "out"),
-            contents(scratch + "err")};
 }
 
 TEST(SweepTool, PrintsARowPerBiasAndDrawsAMarkPerBias) {
