@@ -12,8 +12,10 @@
 #include <variant>
 
 #include "app_identity.h"
+#include "core/host/limits.h"
 #include "core/numbers/text_number.h"
 #include "ui/language.h"
+#include "ui/run_files.h"
 
 namespace kestrel::app {
 namespace {
@@ -121,6 +123,11 @@ struct StartParser {
                  words(QT_TRANSLATE_NOOP(
                      "CommandLine", "Replay a saved run from FILE first, then go on live from its end.")),
                  words(QT_TRANSLATE_NOOP("CommandLine", "FILE"))),
+          record(QStringLiteral("record"),
+                 words(QT_TRANSLATE_NOOP("CommandLine",
+                                         "Write the whole run to FILE as a script when the program ends, "
+                                         "however it ends.")),
+                 words(QT_TRANSLATE_NOOP("CommandLine", "FILE"))),
           lang(QStringLiteral("lang"),
                words(QT_TRANSLATE_NOOP(
                    "CommandLine",
@@ -136,10 +143,11 @@ struct StartParser {
     QCommandLineOption zoom;
     QCommandLineOption fullScreen;
     QCommandLineOption script;
+    QCommandLineOption record;
     QCommandLineOption lang;
 
     void addTo(QCommandLineParser& parser) const {
-        parser.addOptions({bias, start, paused, speed, zoom, fullScreen, script, lang});
+        parser.addOptions({bias, start, paused, speed, zoom, fullScreen, script, record, lang});
     }
 };
 
@@ -182,13 +190,21 @@ std::variant<StartOptions, int> startOptions(const Texts& words, const QCommandL
     }
     if (parser.isSet(options.script)) {
         const QString path = parser.value(options.script);
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
+        QByteArray script;
+        if (const auto problem = ui::readWholeFile(path, script, host::kMostScriptBytes)) {
             return usageError(words, words(QT_TRANSLATE_NOOP("CommandLine", "cannot read the script %1: %2"))
-                                         .arg(path, file.errorString()));
+                                         .arg(path, *problem));
         }
-        start.script = file.readAll().toStdString();
+        start.script = script.toStdString();
         start.scriptPath = path.toStdString();
+    }
+    if (parser.isSet(options.record)) {
+        const QString path = parser.value(options.record);
+        if (const auto problem = ui::cannotWrite(path)) {
+            return usageError(words, words(QT_TRANSLATE_NOOP("CommandLine", "cannot record the run in %1: %2"))
+                                         .arg(path, *problem));
+        }
+        start.recordPath = path.toStdString();
     }
     if (parser.isSet(options.lang) && !ui::languageNamed(parser.value(options.lang))) {
         return usageError(words,

@@ -18,6 +18,8 @@ struct StartOptions {
     // A saved run replayed first, as "Open saved script" does.
     std::optional<std::string> scriptPath;
     std::string script;
+    // Where the whole run is written when the program ends.
+    std::optional<std::string> recordPath;
 };
 
 // What the command line asks of the program. It is read before any

@@ -8,6 +8,7 @@
 
 #include "app_identity.h"
 #include "command_line.h"
+#include "run_recorder.h"
 #include "core/form/design.h"
 #include "ui/core_texts.h"
 #include "ui/form_window.h"
@@ -27,22 +28,23 @@ QIcon programIcon() {
     return icon;
 }
 
-// Sets the window up as the command line asks: the saved run first (it
-// starts from a freshly loaded form), then the bias typed, the speed, the
-// pause, the size; "Start" is clicked once the window is up.
+// Sets the window up as the command line asks: the speed and the pause
+// first, which an opened run keeps, so a run opened paused stands exactly at
+// its last line; then the saved run, the bias typed and the size; "Start" is
+// clicked once the window is up.
 void applyStartOptions(kestrel::ui::FormWindow& window, const kestrel::app::StartOptions& start) {
+    if (start.speed) {
+        window.setSpeed(*start.speed);
+    }
+    if (start.paused) {
+        window.setPaused(true);
+    }
     if (start.scriptPath) {
         window.replayScript(QByteArray::fromStdString(start.script),
                             QString::fromStdString(*start.scriptPath));
     }
     if (start.bias) {
         window.typeText(kBiasBox, QString::fromStdString(*start.bias));
-    }
-    if (start.speed) {
-        window.setSpeed(*start.speed);
-    }
-    if (start.paused) {
-        window.setPaused(true);
     }
     if (start.zoom) {
         window.setZoom(*start.zoom);
@@ -77,6 +79,9 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(programIcon());
 
     kestrel::ui::FormWindow window;
+    if (commandLine.start.recordPath) {
+        new kestrel::app::RunRecorder(QString::fromStdString(*commandLine.start.recordPath), window, &app);
+    }
     window.show();
     applyStartOptions(window, commandLine.start);
     return QApplication::exec();

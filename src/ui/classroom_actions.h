@@ -2,7 +2,10 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
 #include <vector>
+
+#include "core/host/actions.h"
 
 class QAction;
 class QMenu;
@@ -10,10 +13,11 @@ class QWidget;
 
 namespace kestrel::ui {
 
-// The classroom controls as actions on the window: each has its keys, which
-// work wherever the focus is in the window (typing in a box included, and
-// none of them types a character), and each is an item of the diagram's
-// context menu that shows its keys. The window connects them to what they do.
+// The core's table of classroom actions as QActions on the window: each
+// with the table's keys, which work wherever the focus is in the window
+// (typing in a box included, and none of them types a character), and each
+// an item of the diagram's context menu that shows its keys. The window
+// connects them to what they do.
 class ClassroomActions : public QObject {
     Q_OBJECT
 
@@ -26,40 +30,27 @@ public:
         QString what;
     };
 
-    QAction* pause = nullptr;
-    QAction* step = nullptr;
-    QAction* slower = nullptr;
-    QAction* faster = nullptr;
-    QAction* zoomIn = nullptr;
-    QAction* zoomOut = nullptr;
-    QAction* actualSize = nullptr;
-    QAction* fullScreen = nullptr;
-    QAction* leaveFullScreen = nullptr;  // Escape; not in the menu
-    QAction* savePicture = nullptr;
-    QAction* copyPicture = nullptr;
-    QAction* saveScript = nullptr;
-    QAction* openScript = nullptr;
-    QAction* exportReadouts = nullptr;
-    QAction* ivChart = nullptr;
-    QAction* keys = nullptr;
-
+    [[nodiscard]] QAction* operator[](host::Action action) const {
+        return actions_.at(static_cast<std::size_t>(action));
+    }
     [[nodiscard]] QMenu* menu() const { return menu_; }
-    // Every action in menu order, then Escape.
+    // Every action in the table's order.
     [[nodiscard]] const std::vector<Listed>& listed() const { return listed_; }
 
-    // The items' texts follow the run: "Pause" or "Resume", the speed and
+    // The items' texts follow the run: "Pause" or "Carry on", the speed and
     // the zoom.
     void showState(bool paused, double speed, double zoom, bool fullScreen);
 
 private:
-    QAction* add(const QString& item, const QString& what, const QList<QKeySequence>& keys);
     void buildMenu(QWidget* window);
 
-    QWidget* window_;
+    std::array<QAction*, host::kActions.size()> actions_{};
     QMenu* menu_ = nullptr;
     std::vector<Listed> listed_;
 };
 
+// The texts of the table's actions in the window's language.
+QString actionText(const char* text);
 // "¼×", "½×", "1×", "2×", "4×".
 QString speedText(double speed);
 // "100%", "125%", ...

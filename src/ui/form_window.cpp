@@ -10,13 +10,14 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 
-#include "core/controls/bias_enter.h"
 #include "core/form/design.h"
-#include "core/numbers/run_time_error.h"
+#include "core/host/limits.h"
+#include "core/session/script_line.h"
 #include "ui/chart_view.h"
 #include "ui/classroom_actions.h"
 #include "ui/core_texts.h"
@@ -34,20 +35,21 @@
 namespace kestrel::ui {
 namespace {
 
-constexpr int kBiasBox = 4;     // Text4, "Bias (V)"
 constexpr int kReadoutBox = 7;  // Text7, "Current (mA)"
 
 // The margins around the form in full screen.
 const QColor kFullScreenMargin = Qt::black;
 
-const design::TimerDesign& timerNumbered(int number) {
-    return design::kTimers.at(static_cast<std::size_t>(number - 1));
-}
+// A saved run is replayed in steps of this many ticks between looks at the
+// window's events, and shows its progress once it has taken this long.
+constexpr long kTicksPerOpeningStep = 2000;
+constexpr int kShowOpeningProgressAfterMs = 400;
+constexpr int kProgressSteps = 1000;
 
 }  // namespace
 
 FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
-    : QWidget(parent), form_(std::make_unique<Form1>()), showMessage_(std::move(showMessage)) {
+    : QWidget(parent), showMessage_(std::move(showMessage)) {
     // Before anything below can ask for the window's accessible interface.
     installFormAccessibility();
     setWindowTitle(designText(design::kWindowCaption));
@@ -62,7 +64,9 @@ FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
     setGeometry(QRect(placeOnScreen(client, availableAround(client)), client.size()));
     setMinimumSize(client.size());
 
-    surface_ = new FormSurface(*form_, this);
+    clock_ = new RunClock([this] { clockDue(); }, this);
+    host_ = std::make_unique<host::Host>([this] { return clock_->nowMs(); }, host::Wording(translateCoreText));
+    surface_ = new FormSurface(host_->form(), this);
     surface_->setGeometry(rect());
     if (frameLog_) {
         // The first repaint's end, once it has been put on the screen.
@@ -70,15 +74,10 @@ FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
             [this] { QTimer::singleShot(0, this, [this] { frameLog_->firstPaintShown(); }); });
     }
     news_ = std::make_unique<DiagramNews>(surface_, surface_->textBox(kReadoutBox));
-    clock_ = new RunClock([this] { clockDue(); }, this);
     actions_ = new ClassroomActions(this);
     connectControls();
     connectActions();
-
-    runEvent([this] {
-        form_->Form_Load();
-        session_ = std::make_unique<session::Session>(*form_);
-    });
+    mirrorForm();
     button(1)->setFocus();
 }
 
@@ -99,85 +98,73 @@ ChartView* FormWindow::picture() const {
 void FormWindow::connectControls() {
     for (std::size_t i = 0; i < design::kTextBoxes.size(); ++i) {
         const design::TextBoxDesign& box = design::kTextBoxes[i];
-        connect(surface_->textBox(static_cast<int>(i) + 1), &QLineEdit::textEdited, this,
-                [this, &box](const QString& text) {
-                    runEvent([this, &box, text] {
-                        catchUp();
-                        session_->type(box, text.toStdString());
-                    });
-                });
+        QLineEdit* edit = surface_->textBox(static_cast<int>(i) + 1);
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, &box](const QString& text) { showUpdate(host_->type(box, text.toStdString())); });
+        connect(edit, &QLineEdit::returnPressed, this, [this, &box] { showUpdate(host_->enter(box)); });
     }
     for (std::size_t i = 0; i < design::kButtons.size(); ++i) {
         const design::ButtonDesign& button = design::kButtons[i];
-        connect(surface_->button(static_cast<int>(i) + 1), &QPushButton::clicked, this, [this, &button] {
-            runEvent([this, &button] {
-                catchUp();
-                session_->click(button);
-            });
-        });
+        connect(surface_->button(static_cast<int>(i) + 1), &QPushButton::clicked, this,
+                [this, &button] { showUpdate(host_->click(button)); });
     }
-    // Enter in the bias box applies the bias, as a click on its button does.
-    connect(surface_->textBox(kBiasBox), &QLineEdit::returnPressed, this, [this] {
-        const design::ButtonDesign& button = biasEnterButton(*form_);
-        surface_->button(static_cast<int>(&button - design::kButtons.data()) + 1)->click();
-    });
     connect(surface_, &FormSurface::menuWanted, this,
             [this](const QPoint& where) { actions_->menu()->popup(where); });
 }
 
 void FormWindow::connectActions() {
-    const ClassroomActions& a = *actions_;
-    connect(a.pause, &QAction::triggered, this, [this] { setPaused(!session_->paused()); });
-    connect(a.step, &QAction::triggered, this, &FormWindow::stepOnce);
-    connect(a.slower, &QAction::triggered, this, [this] { changeSpeed(&session::Session::slower); });
-    connect(a.faster, &QAction::triggered, this, [this] { changeSpeed(&session::Session::faster); });
-    connect(a.zoomIn, &QAction::triggered, this, [this] { setZoom(zoomIn(zoom_)); });
-    connect(a.zoomOut, &QAction::triggered, this, [this] { setZoom(zoomOut(zoom_)); });
-    connect(a.actualSize, &QAction::triggered, this, [this] { setZoom(1); });
-    connect(a.fullScreen, &QAction::triggered, this, [this] { setFullScreen(!isFullScreen()); });
-    connect(a.leaveFullScreen, &QAction::triggered, this, [this] { setFullScreen(false); });
-    connect(a.savePicture, &QAction::triggered, this, [this] {
-        withFile(FileUse::SavePicture, [this](const QString& path) { return savePicture(path); });
-    });
-    connect(a.copyPicture, &QAction::triggered, this, &FormWindow::copyPicture);
-    connect(a.saveScript, &QAction::triggered, this, [this] {
-        withFile(FileUse::SaveScript, [this](const QString& path) { return saveScript(path); });
-    });
-    connect(a.openScript, &QAction::triggered, this, [this] {
-        withFile(FileUse::OpenScript, [this](const QString& path) { return openScript(path); });
-    });
-    connect(a.exportReadouts, &QAction::triggered, this, [this] {
-        withFile(FileUse::ExportReadouts, [this](const QString& path) { return exportReadouts(path); });
-    });
-    connect(a.ivChart, &QAction::triggered, this, &FormWindow::showIvChart);
-    connect(a.keys, &QAction::triggered, this, &FormWindow::showKeys);
+    for (const host::ActionDesign& design : host::kActions) {
+        connect((*actions_)[design.action], &QAction::triggered, this,
+                [this, action = design.action] { perform(action); });
+    }
 }
 
-// The new form is loaded before anything else sees it (should loading
-// fail, the old form and session stay), and the session takes over a
-// loaded form; the teacher's pause and speed carry over.
-void FormWindow::loadFreshForm() {
-    auto fresh = std::make_unique<Form1>();
-    fresh->Form_Load();
-    const bool paused = session_->paused();
-    const double speed = session_->speed();
-    session_.reset();
-    surface_->setForm(*fresh);
-    form_ = std::move(fresh);
-    session_ = std::make_unique<session::Session>(*form_);
-    session_->setSpeed(speed);
-    if (paused) {
-        session_->pause();
+void FormWindow::perform(host::Action action) {
+    if (host::actionDesign(action).runs == host::Runs::OnTheRun) {
+        showUpdate(host_->perform(action));
+        showState();
+    } else {
+        performInWindow(action);
     }
-    clock_->takeElapsedMs();
+}
+
+void FormWindow::performInWindow(host::Action action) {
+    using host::Action;
+    switch (action) {
+        case Action::ZoomIn:
+            return setZoom(zoomIn(zoom_));
+        case Action::ZoomOut:
+            return setZoom(zoomOut(zoom_));
+        case Action::ActualSize:
+            return setZoom(1);
+        case Action::FullScreen:
+            return setFullScreen(!isFullScreen());
+        case Action::LeaveFullScreen:
+            return setFullScreen(false);
+        case Action::SavePicture:
+            return withFile(FileUse::SavePicture, [this](const QString& path) { return savePicture(path); });
+        case Action::CopyPicture:
+            return copyPicture();
+        case Action::SaveRun:
+            return withFile(FileUse::SaveScript, [this](const QString& path) { return saveScript(path); });
+        case Action::OpenRun:
+            return withFile(FileUse::OpenScript, [this](const QString& path) { return openScript(path); });
+        case Action::SaveReadouts:
+            return withFile(FileUse::ExportReadouts,
+                            [this](const QString& path) { return exportReadouts(path); });
+        case Action::IvChart:
+            showIvChart();
+            return;
+        case Action::Keys:
+            showKeys();
+            return;
+        default:
+            return;
+    }
 }
 
 void FormWindow::tickTimer(int number) {
-    runEvent([this, number] { session_->tickNow(timerNumbered(number)); });
-}
-
-bool FormWindow::timerRuns(int number) const {
-    return (form_.get()->*timerNumbered(number).member).Enabled;
+    showUpdate(host_->tickNow(design::kTimers.at(static_cast<std::size_t>(number - 1))));
 }
 
 bool FormWindow::clockRuns() const {
@@ -185,59 +172,44 @@ bool FormWindow::clockRuns() const {
 }
 
 void FormWindow::typeText(int number, const QString& text) {
-    const design::TextBoxDesign& box = design::kTextBoxes.at(static_cast<std::size_t>(number - 1));
-    runEvent([this, &box, &text] {
-        catchUp();
-        session_->type(box, text.toStdString());
-    });
+    showUpdate(host_->type(design::kTextBoxes.at(static_cast<std::size_t>(number - 1)), text.toStdString()));
 }
 
-void FormWindow::runEvent(const std::function<void()>& procedure) {
+void FormWindow::showUpdate(const host::Update& update) {
     if (ended_) {
         return;
     }
-    try {
-        procedure();
-    } catch (const RunTimeError& error) {
-        if (error.fatal()) {
-            clock_->stop();
-            ended_ = true;
-            showMessage_(this, tr("Run-time error: %1. The program ends.").arg(errorMessage(error)), true);
-            endProgram(1);
-            return;
-        }
-        mirrorForm();
-        showMessage_(this, errorMessage(error), false);
+    if (update.ended) {
+        clock_->stop();
+        ended_ = true;
+    }
+    if (update.message) {
+        showMessage_(this, QString::fromStdString(update.message->text), update.message->fatal);
+    }
+    if (update.ended) {
+        endProgram(host_->exitStatus());
         return;
     }
     mirrorForm();
 }
 
-void FormWindow::catchUp() {
-    session_->advance(clock_->takeElapsedMs());
-}
-
 // The frame log names the work after the step when one ran.
 void FormWindow::clockDue() {
-    const auto work = [this] { runEvent([this] { catchUp(); }); };
     if (!frameLog_) {
-        work();
+        showUpdate(host_->timePassed());
         return;
     }
-    const long steps = session_->steps();
+    const long steps = host_->status().steps;
     frameLog_->timeNamed([&] {
-        work();
-        return session_ && session_->steps() != steps ? "Timer1" : "timers";
+        showUpdate(host_->timePassed());
+        return host_->status().steps != steps ? "Timer1" : "timers";
     });
 }
 
 void FormWindow::mirrorForm() {
-    if (form_->ended()) {
-        endProgram(0);
-        return;
-    }
+    const Form1& form = host_->form();
     for (std::size_t i = 0; i < design::kTextBoxes.size(); ++i) {
-        const TextBoxItem& item = form_.get()->*design::kTextBoxes[i].member;
+        const TextBoxItem& item = form.*design::kTextBoxes[i].member;
         QLineEdit* edit = surface_->textBox(static_cast<int>(i) + 1);
         const QString text = QString::fromStdString(item.Text);
         if (edit->text() != text) {
@@ -246,40 +218,20 @@ void FormWindow::mirrorForm() {
         edit->setEnabled(item.Enabled);
     }
     surface_->showChanges();
-    news_->afterEvent(*form_, session_ ? session_->readouts().entries().size() : 0);
-    if (session_) {
-        clock_->schedule(session_->realMsToNextTick());
-        if (ivChart_) {
-            ivChart_->showReadouts(session_->readouts().entries());
-        }
+    news_->afterEvent(form, host_->readouts().entries().size());
+    clock_->schedule(host_->msToNextTick());
+    if (ivChart_) {
+        ivChart_->showReadouts(host_->readouts().entries());
     }
 }
 
 void FormWindow::setPaused(bool paused) {
-    runEvent([this, paused] {
-        catchUp();
-        paused ? session_->pause() : session_->resume();
-    });
+    showUpdate(host_->setPaused(paused));
     showState();
-}
-
-void FormWindow::stepOnce() {
-    runEvent([this] { session_->step(); });
 }
 
 void FormWindow::setSpeed(double speed) {
-    runEvent([this, speed] {
-        catchUp();
-        session_->setSpeed(speed);
-    });
-    showState();
-}
-
-void FormWindow::changeSpeed(void (session::Session::*change)()) {
-    runEvent([this, change] {
-        catchUp();
-        (session_.get()->*change)();
-    });
+    showUpdate(host_->setSpeed(speed));
     showState();
 }
 
@@ -342,16 +294,14 @@ void FormWindow::changeEvent(QEvent* event) {
 // The title says how the run differs from a plain one; Qt shows the
 // caption after it.
 void FormWindow::showState() {
-    if (!session_) {
-        return;
-    }
-    actions_->showState(session_->paused(), session_->speed(), zoom_, isFullScreen());
+    const host::Status status = host_->status();
+    actions_->showState(status.paused, status.speed, zoom_, isFullScreen());
     QStringList state;
-    if (session_->paused()) {
+    if (status.paused) {
         state << tr("Paused");
     }
-    if (session_->speed() != 1) {
-        state << tr("Speed %1").arg(speedText(session_->speed()));
+    if (status.speed != 1) {
+        state << tr("Speed %1").arg(speedText(status.speed));
     }
     if (zoom_ != 1) {
         state << tr("Zoom %1").arg(zoomText(zoom_));
@@ -391,16 +341,20 @@ void FormWindow::copyPicture() {
 }
 
 bool FormWindow::saveScript(const QString& path) {
-    return writeFile(path, QByteArray::fromStdString(session_->script()));
+    return writeFile(path, record());
+}
+
+QByteArray FormWindow::record() const {
+    return QByteArray::fromStdString(host_->record());
 }
 
 bool FormWindow::exportReadouts(const QString& path) {
-    return writeFile(path, QByteArray::fromStdString(session_->readouts().csv()));
+    return writeFile(path, QByteArray::fromStdString(host_->readouts().csv()));
 }
 
 bool FormWindow::openScript(const QString& path) {
     QByteArray script;
-    if (const auto problem = readWholeFile(path, script)) {
+    if (const auto problem = readWholeFile(path, script, host::kMostScriptBytes)) {
         showMessage_(this, tr("Cannot read %1: %2").arg(path, *problem), false);
         return false;
     }
@@ -409,27 +363,29 @@ bool FormWindow::openScript(const QString& path) {
 }
 
 void FormWindow::replayScript(const QByteArray& script, const QString& source) {
-    std::optional<session::ReplayStop> stop;
-    runEvent([this, &script, &stop] {
-        loadFreshForm();
-        stop = session_->replay(script.toStdString());
-    });
-    if (stop && !stop->problem.empty()) {
-        const QByteArray line = script.split('\n').value(stop->line - 1);
-        showMessage_(this,
-                     tr("%1, line %2: %3: \"%4\". The lines before it have run; the run goes on from there.")
-                         .arg(source)
-                         .arg(stop->line)
-                         .arg(scriptProblem(stop->problem), QString::fromUtf8(line).trimmed()),
-                     false);
+    host_->beginOpening(script.toStdString(), source.toStdString());
+    QProgressDialog progress(tr("Opening %1…").arg(source), tr("Cancel"), 0, kProgressSteps, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kShowOpeningProgressAfterMs);
+    for (host::Opening opening; !opening.done;) {
+        opening = host_->continueOpening(kTicksPerOpeningStep);
+        progress.setValue(static_cast<int>(opening.progress * kProgressSteps));
+        if (progress.wasCanceled()) {
+            host_->cancelOpening();
+            return;
+        }
     }
+    const host::Update update = host_->finishOpening();
+    surface_->setForm(host_->form());
+    showUpdate(update);
+    showState();
 }
 
 IvChartWindow* FormWindow::showIvChart() {
     if (!ivChart_) {
         ivChart_ = new IvChartWindow(this);
     }
-    ivChart_->showReadouts(session_->readouts().entries());
+    ivChart_->showReadouts(host_->readouts().entries());
     ivChart_->show();
     ivChart_->raise();
     return ivChart_;
@@ -445,7 +401,7 @@ KeysDialog* FormWindow::showKeys() {
 }
 
 // Queued, the end also comes when the program ends before its event loop
-// has begun, as a script given on the command line may.
+// has begun.
 void FormWindow::endProgram(int status) {
     ended_ = true;
     clock_->stop();

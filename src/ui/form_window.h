@@ -5,8 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/form/form1.h"
-#include "core/session/session.h"
+#include "core/host/host.h"
 #include "ui/frame_log.h"
 #include "ui/run_files.h"
 
@@ -23,13 +22,13 @@ class IvChartWindow;
 class KeysDialog;
 class RunClock;
 
-// The one window. It shows the form on its surface, forwards the user's
-// typing and clicks to the form through the session, lets the session run
-// the form's timers on real time, and mirrors back what the form changed.
-// The classroom controls (pause, step, speed, zoom, full screen, pictures,
-// scripts, readouts) are keys and a context menu on the diagram; unused,
-// the window is the designed one, pixel for pixel. The rules of the
-// simulation all live in the form.
+// The one window. It shows the form on its surface, hands what the user
+// does to the core's host (typing, clicks, Enter, the classroom actions, a
+// saved run, real time passing) and shows what the host answers: the boxes,
+// the changed parts of the picture, a message, a new readout, the end. The
+// classroom controls are the core's action table as keys and a context menu
+// on the diagram; unused, the window is the designed one, pixel for pixel.
+// The rules of the simulation and of its events all live in the core.
 class FormWindow : public QWidget {
     Q_OBJECT
 
@@ -41,24 +40,25 @@ public:
     explicit FormWindow(MessageSink showMessage = showMessageBox, QWidget* parent = nullptr);
     ~FormWindow() override;
 
-    Form1& form() { return *form_; }
-    session::Session& session() { return *session_; }
+    [[nodiscard]] const host::Host& host() const { return *host_; }
+    [[nodiscard]] const Form1& form() const { return host_->form(); }
+    // The form itself, for tests that set a state no event reaches.
+    Form1& formForTests() { return host_->formForTests(); }
     QLineEdit* textBox(int number) const;
     QPushButton* button(int number) const;
     ChartView* picture() const;
     FormSurface* surface() const { return surface_; }
     ClassroomActions& actions() const { return *actions_; }
 
-    // One tick of form timer `number` at once, through the session, as a
-    // script's "tick" line runs it; whether the timer runs.
+    // One tick of form timer `number` at once, as a script's "tick" line
+    // runs it.
     void tickTimer(int number);
-    [[nodiscard]] bool timerRuns(int number) const;
     // Whether the real-time clock waits for the next tick.
     [[nodiscard]] bool clockRuns() const;
 
     // The classroom controls.
+    void perform(host::Action action);
     void setPaused(bool paused);
-    void stepOnce();
     void setSpeed(double speed);
     void setZoom(double zoom);  // the nearest zoom step
     [[nodiscard]] double zoom() const { return zoom_; }
@@ -73,10 +73,13 @@ public:
     bool saveScript(const QString& path);
     bool exportReadouts(const QString& path);
     bool openScript(const QString& path);
-    // Starts over from a freshly loaded form and replays `script` into it;
-    // the run goes on live from its end, or from a line it could not run,
-    // which is reported. `source` names the script in that report.
+    // Replays `script` beside the class's run, showing its progress when it
+    // takes long (and letting the teacher cancel it); it takes the class's
+    // run's place only when it replays to its end, and otherwise says why.
+    // `source` names the script in that message.
     void replayScript(const QByteArray& script, const QString& source);
+    // The record of the whole run, as a script.
+    [[nodiscard]] QByteArray record() const;
 
     IvChartWindow* showIvChart();
     KeysDialog* showKeys();
@@ -94,28 +97,23 @@ protected:
 private:
     void connectControls();
     void connectActions();
-    void loadFreshForm();
+    void performInWindow(host::Action action);
 
-    // Runs one event on the form, then shows what it changed. An input
-    // error is reported and the run goes on; a fatal one ends the program.
-    void runEvent(const std::function<void()>& procedure);
-    // Lets the session run what fell due since it last heard the time.
-    void catchUp();
+    // Shows what the host answered.
+    void showUpdate(const host::Update& update);
     void clockDue();
     void mirrorForm();
     void showState();
     void placeSurface();
     void withFile(FileUse use, const std::function<bool(const QString&)>& act);
-    void changeSpeed(void (session::Session::*change)());
     bool writeFile(const QString& path, const QByteArray& bytes);
     void endProgram(int status);
 
-    std::unique_ptr<Form1> form_;
-    std::unique_ptr<session::Session> session_;
     MessageSink showMessage_;
     FileChooser chooseFile_ = askForFile;
-    FormSurface* surface_ = nullptr;
     RunClock* clock_ = nullptr;
+    std::unique_ptr<host::Host> host_;
+    FormSurface* surface_ = nullptr;
     ClassroomActions* actions_ = nullptr;
     QPointer<IvChartWindow> ivChart_;
     QPointer<KeysDialog> keysDialog_;

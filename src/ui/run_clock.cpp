@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace kestrel::ui {
 namespace {
@@ -18,9 +17,9 @@ RunClock::RunClock(std::function<void()> due, QObject* parent) : QObject(parent)
     elapsed_.start();
 }
 
-double RunClock::takeElapsedMs() {
-    const qint64 now = elapsed_.nsecsElapsed();
-    return static_cast<double>(now - std::exchange(takenAt_, now)) / kNanosecondsPerMs;
+double RunClock::nowMs() {
+    takenAt_ = elapsed_.nsecsElapsed();
+    return static_cast<double>(takenAt_) / kNanosecondsPerMs;
 }
 
 // The time is counted from the last time taken, so the work done since

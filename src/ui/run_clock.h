@@ -9,8 +9,7 @@
 namespace kestrel::ui {
 
 // The real time of a run: one precise single-shot timer set for when the
-// session's next tick falls due, and a clock measuring the real time that
-// passed since the session last heard of it.
+// host's next tick falls due, and the clock the host reads real time from.
 class RunClock : public QObject {
     Q_OBJECT
 
@@ -18,9 +17,9 @@ public:
     // `due` runs when the scheduled time has come.
     RunClock(std::function<void()> due, QObject* parent);
 
-    // The real milliseconds since the last call (or since the clock was
-    // made), to hand to the session.
-    double takeElapsedMs();
+    // Real milliseconds on a monotonic clock, for the host; the time is
+    // taken there.
+    double nowMs();
 
     // Sets the timer for `ms` after the time was last taken, or stops it
     // when nothing falls due.

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace kestrel::ui {
@@ -58,16 +59,38 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
     return std::nullopt;
 }
 
-std::optional<QString> readWholeFile(const QString& path, QByteArray& bytes) {
+std::optional<QString> cannotWrite(const QString& path) {
+    const QFileInfo file(path);
+    if (file.isDir()) {
+        return QCoreApplication::translate("RunFiles", "it is a folder");
+    }
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir() || !folder.isWritable()) {
+        return QCoreApplication::translate("RunFiles", "its folder does not exist or cannot be written");
+    }
+    return std::nullopt;
+}
+
+// Read in pieces, so that a file without end (a device) stops at the limit.
+std::optional<QString> readWholeFile(const QString& path, QByteArray& bytes, qint64 most) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return file.errorString();
     }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return file.errorString();
+    bytes.clear();
+    constexpr qint64 kPiece = 1 << 20;
+    while (bytes.size() <= most) {
+        const QByteArray piece = file.read(kPiece);
+        if (file.error() != QFileDevice::NoError) {
+            return file.errorString();
+        }
+        if (piece.isEmpty()) {
+            return std::nullopt;
+        }
+        bytes += piece;
     }
-    return std::nullopt;
+    bytes.clear();
+    return QCoreApplication::translate("RunFiles", "it is larger than %1 MB").arg(most >> 20);
 }
 
 }  // namespace kestrel::ui

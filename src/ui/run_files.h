@@ -20,7 +20,11 @@ QString askForFile(QWidget* parent, FileUse use);
 // Writes the whole file or leaves what was there; the system's reason when
 // that failed.
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
-// The file's bytes, or the system's reason it cannot be read.
-std::optional<QString> readWholeFile(const QString& path, QByteArray& bytes);
+// Why a file could not be written at `path`, as far as can be told before
+// writing it.
+std::optional<QString> cannotWrite(const QString& path);
+// The file's bytes, or the reason it cannot be read: the system's, or that
+// it holds more than `most` bytes.
+std::optional<QString> readWholeFile(const QString& path, QByteArray& bytes, qint64 most);
 
 }  // namespace kestrel::ui

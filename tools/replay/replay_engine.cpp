@@ -10,17 +10,11 @@
 
 #include "core/dump/form_dump.h"
 #include "core/dump/json_writer.h"
-#include "core/form/design.h"
-#include "core/numbers/run_time_error.h"
 #include "core/picture/svg_canvas.h"
-#include "core/session/script_line.h"
 #include "fault_explanation.h"
 
 namespace kestrel {
 namespace {
-
-// A UTF-8 byte-order mark, which some editors put before the first line.
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string errorLine(const RunTimeError& error) {
     JsonWriter json;
@@ -32,89 +26,52 @@ std::string errorLine(const RunTimeError& error) {
     return json.text();
 }
 
+// The button or timer a line's event went to.
+std::string_view eventName(const script::Line& line) {
+    if (const auto* click = std::get_if<script::Click>(&line)) {
+        return click->button->name;
+    }
+    if (const auto* tick = std::get_if<script::Tick>(&line)) {
+        return tick->timer->name;
+    }
+    return {};
+}
+
 }  // namespace
 
-ReplayEngine::ReplayEngine(std::ostream& out, std::ostream& err) : out_(out), err_(err) {
-    form_.Form_Load();
-}
-
-template <typename Event>
-std::optional<int> ReplayEngine::runEvent(Event&& event, const FaultPlace& place) {
-    refused_ = false;
-    try {
-        event();
-    } catch (const RunTimeError& error) {
-        out_ << errorLine(error) << '\n';
-        refused_ = !error.fatal();
-        if (error.fatal()) {
-            complain() << '"' << line_ << "\": " << explainFault(error, form_, place) << '\n';
-            return 1;
-        }
-    }
-    return std::nullopt;
-}
+ReplayEngine::ReplayEngine(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
 
 std::optional<int> ReplayEngine::runLine(std::string_view line, int lineNumber) {
-    if (lineNumber == 1 && line.starts_with(kByteOrderMark)) {
-        line.remove_prefix(kByteOrderMark.size());
-    }
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
-    line_ = line;
+    line_ = script::asWritten(line, lineNumber);
     lineNumber_ = lineNumber;
-    return std::visit([this](const auto& parsed) { return run(parsed); }, script::parseLine(line));
-}
-
-std::optional<int> ReplayEngine::run(const script::Skip&) {
-    return std::nullopt;
-}
-
-std::optional<int> ReplayEngine::run(const script::Type& type) {
-    (form_.*type.box->member).Text = type.text;
-    return std::nullopt;
-}
-
-std::optional<int> ReplayEngine::run(const script::Click& click) {
-    const auto& button = *click.button;
-    if (const auto status = runEvent([&] { (form_.*button.click)(); }, FaultPlace{button.name})) {
-        return status;
+    const host::LineOutcome outcome = host_.runLine(line);
+    if (!outcome.refused.empty()) {
+        complain() << outcome.refused << ": \"" << line_ << "\"\n";
+        return 2;
     }
-    if (form_.ended()) {
+    if (outcome.error) {
+        out_ << errorLine(*outcome.error) << '\n';
+    }
+    if (outcome.fatal()) {
+        const FaultPlace place{eventName(outcome.line), outcome.ticksRun, host_.stepsSinceReadout()};
+        complain() << '"' << line_ << "\": " << explainFault(*outcome.error, host_.form(), place) << '\n';
+        return 1;
+    }
+    if (outcome.ended) {
         out_ << "{\"end\":true}\n";
         return 0;
     }
-    if (!refused_) {
-        ticksSinceReadout_ = 0;  // the set-up of Start or Restart clears CrossCount
+    if (std::holds_alternative<script::Dump>(outcome.line)) {
+        out_ << dumpForm(host_.form()) << '\n';
+    } else if (const auto* picture = std::get_if<script::Picture>(&outcome.line)) {
+        return writePicture(picture->path);
     }
     return std::nullopt;
 }
 
-std::optional<int> ReplayEngine::run(const script::Tick& tick) {
-    const auto& timer = *tick.timer;
-    for (long n = 1; n <= tick.count; ++n) {
-        countTowardReadout(timer);
-        if (const auto status =
-                runEvent([&] { kestrel::tick(form_, timer); }, FaultPlace{timer.name, n, ticksSinceReadout_})) {
-            return status;
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<int> ReplayEngine::run(const script::Dump&) {
-    out_ << dumpForm(form_) << '\n';
-    return std::nullopt;
-}
-
-std::optional<int> ReplayEngine::run(const script::Bad& bad) {
-    return scriptError(bad.problem);
-}
-
-std::optional<int> ReplayEngine::run(const script::Picture& picture) {
-    const std::string& path = picture.path;
+std::optional<int> ReplayEngine::writePicture(const std::string& path) {
     std::ofstream file(path, std::ios::binary);
-    file << picture::formSvg(form_);
+    file << picture::formSvg(host_.form());
     file.close();
     if (!file) {
         complain() << "cannot write " << path << " (" << std::strerror(errno) << "): \"" << line_ << "\"\n";
@@ -123,24 +80,8 @@ std::optional<int> ReplayEngine::run(const script::Picture& picture) {
     return std::nullopt;
 }
 
-void ReplayEngine::countTowardReadout(const design::TimerDesign& event) {
-    if (!(form_.*event.member).Enabled) {
-        return;
-    }
-    if (event.tick == &Form1::Timer1_Timer) {
-        ++ticksSinceReadout_;  // a step may move CrossCount
-    } else if (event.tick == &Form1::Timer2_Timer) {
-        ticksSinceReadout_ = 0;  // the readout clears it
-    }
-}
-
 std::ostream& ReplayEngine::complain() {
     return err_ << "kestrel-replay: line " << lineNumber_ << ": ";
-}
-
-std::optional<int> ReplayEngine::scriptError(std::string_view problem) {
-    complain() << problem << ": \"" << line_ << "\"\n";
-    return 2;
 }
 
 int replayScript(std::istream& in, std::ostream& out, std::ostream& err) {

@@ -114,4 +114,15 @@ std::string tickLine(const design::TimerDesign& timer, long count) {
     return std::string("tick ") + timer.name + (count == 1 ? "" : ' ' + std::to_string(count));
 }
 
+std::string_view asWritten(std::string_view line, int lineNumber) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (lineNumber == 1 && line.starts_with(kByteOrderMark)) {
+        line.remove_prefix(kByteOrderMark.size());
+    }
+    if (line.ends_with('\r')) {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
 }  // namespace kestrel::script

@@ -47,6 +47,10 @@ using Line = std::variant<Skip, Type, Click, Tick, Dump, Picture, Bad>;
 // dropped).
 Line parseLine(std::string_view line);
 
+// The line as a person wrote it: without a UTF-8 byte-order mark before the
+// first line, which some editors add, and a carriage return at its end.
+std::string_view asWritten(std::string_view line, int lineNumber);
+
 // The lines for events, as parseLine reads them back.
 std::string typeLine(const design::TextBoxDesign& box, std::string_view text);
 std::string clickLine(const design::ButtonDesign& button);

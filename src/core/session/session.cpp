@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <variant>
 
 #include "core/numbers/run_time_error.h"
 #include "core/session/script_line.h"
@@ -15,8 +14,6 @@ constexpr std::size_t kStepTimer = 0;
 static_assert(std::string_view(design::kTimers[kStepTimer].name) == "Timer1");
 constexpr std::size_t kReadoutTimer = 1;
 static_assert(std::string_view(design::kTimers[kReadoutTimer].name) == "Timer2");
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool setsUpTheJunction(const design::ButtonDesign& button) {
     return button.click == &Form1::Command1_Click || button.click == &Form1::Command3_Click;
@@ -48,14 +45,21 @@ void Session::click(const design::ButtonDesign& button) {
     }
     if (setsUpTheJunction(button)) {
         readouts_.setUp(form_);
+        ticksSinceReadout_ = 0;  // the set-up clears the crossing count
     }
     followTimers();
 }
 
 void Session::advance(double realMs) {
-    if (!paused_) {
-        runUntil(now_ + realMs * speed());
+    if (paused_) {
+        return;
     }
+    if (realMs > kMostRealMsBehind) {
+        realMs = kMostRealMsBehind;
+        // Said for a second after the form's time has moved on again.
+        behindUntil_ = now_ + 2 * kMostRealMsBehind * speed();
+    }
+    runUntil(now_ + realMs * speed());
 }
 
 std::optional<double> Session::realMsToNextTick() const {
@@ -100,7 +104,14 @@ bool Session::tickNow(const design::TimerDesign& timer) {
     if (!due_.at(number)) {
         return false;
     }
-    fire(number, std::max(now_, *due_[number]), now_);
+    fire(number, std::max(now_, *due_[number]));
+    // A timer the script has not ticked while its time passed is due at
+    // once, so a live run that goes on from here does not make up its ticks.
+    for (auto& due : due_) {
+        if (due && *due < now_) {
+            due = now_;
+        }
+    }
     return true;
 }
 
@@ -117,20 +128,22 @@ void Session::runUntil(double formTime) {
         if (!next) {
             break;
         }
-        fire(*next, *due_[*next], formTime);
+        fire(*next, *due_[*next]);
     }
     now_ = formTime;
 }
 
-// A timer late by more than its interval ticks once, then keeps its interval
-// from `lateAfter`: intervals that passed meanwhile are not made up.
-void Session::fire(std::size_t timer, double at, double lateAfter) {
+// Every tick falls due one interval after the last, however late it runs.
+void Session::fire(std::size_t timer, double at) {
     const design::TimerDesign& design = design::kTimers[timer];
     const int interval = (form_.*design.member).Interval;
     now_ = at;
-    due_[timer] = at + interval < lateAfter ? lateAfter + interval : at + interval;
+    due_[timer] = at + interval;
     if (timer == kReadoutTimer) {
         readouts_.read(form_, ticks_);
+        ticksSinceReadout_ = 0;
+    } else if (timer == kStepTimer) {
+        ++ticksSinceReadout_;  // a step may move the crossing count
     }
     recordTick(design);
     try {
@@ -173,41 +186,6 @@ std::string Session::script() const {
         text += '\n';
     }
     return text;
-}
-
-std::optional<ReplayStop> Session::replay(std::string_view scriptText) {
-    if (scriptText.starts_with(kByteOrderMark)) {
-        scriptText.remove_prefix(kByteOrderMark.size());
-    }
-    int number = 0;
-    while (!scriptText.empty()) {
-        const auto end = scriptText.find('\n');
-        const std::string_view line = scriptText.substr(0, end);
-        scriptText.remove_prefix(end == std::string_view::npos ? scriptText.size() : end + 1);
-        ++number;
-        const script::Line parsed = script::parseLine(line);
-        if (const auto* bad = std::get_if<script::Bad>(&parsed)) {
-            return ReplayStop{number, bad->problem};
-        }
-        if (const auto* type = std::get_if<script::Type>(&parsed)) {
-            this->type(*type->box, type->text);
-        } else if (const auto* click = std::get_if<script::Click>(&parsed)) {
-            try {
-                this->click(*click->button);
-            } catch (const RunTimeError& error) {
-                if (error.fatal()) {
-                    throw;
-                }
-            }
-            if (form_.ended()) {
-                return ReplayStop{number, ""};
-            }
-        } else if (const auto* tick = std::get_if<script::Tick>(&parsed)) {
-            for (long n = 0; n < tick->count && tickNow(*tick->timer); ++n) {
-            }
-        }
-    }
-    return std::nullopt;
 }
 
 }  // namespace kestrel::session

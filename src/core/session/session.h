@@ -3,7 +3,6 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/form/design.h"
@@ -20,12 +19,9 @@ namespace kestrel::session {
 // interval alike.
 inline constexpr std::array<double, 5> kSpeeds{0.25, 0.5, 1, 2, 4};
 inline constexpr int kNormalSpeed = 2;
-
-// Where a replayed script stopped, if it did not run to its end.
-struct ReplayStop {
-    int line;             // 1-based
-    std::string problem;  // empty when "Close" ended the run
-};
+// How far the form's time may fall behind real time before the run slows
+// down rather than run the ticks it owes all at once.
+inline constexpr double kMostRealMsBehind = 1000;
 
 class Session {
 public:
@@ -39,9 +35,16 @@ public:
     void type(const design::TextBoxDesign& box, std::string text);
     void click(const design::ButtonDesign& button);
 
-    // Real time passed: runs every tick that falls due meanwhile, in order.
+    // Real time passed: runs every tick that falls due meanwhile, in order,
+    // late or not, so the speed and the machine's load never change what a
+    // run does. Only when more than kMostRealMsBehind has passed does the
+    // form's time move on by that much alone: the run slows down, and
+    // behind() says so until the form's time has caught up for a second.
     // While paused, nothing happens.
     void advance(double realMs);
+    [[nodiscard]] bool behind() const { return now_ < behindUntil_; }
+    // The form's time, milliseconds since it was loaded.
+    [[nodiscard]] double formMs() const { return now_; }
     // Real time until the next tick falls due; nothing when paused or when
     // no timer runs.
     [[nodiscard]] std::optional<double> realMsToNextTick() const;
@@ -62,16 +65,14 @@ public:
     // the form time moves on to when it falls due, if that is later. A timer
     // that does not run does nothing and gives false.
     bool tickNow(const design::TimerDesign& timer);
-    // Timer1 ticks of the session so far.
+    // Timer1 ticks of the session so far, and since the crossing count was
+    // last cleared (by a readout or a set-up).
     [[nodiscard]] long steps() const { return ticks_; }
+    [[nodiscard]] long stepsSinceReadout() const { return ticksSinceReadout_; }
 
     // Every event that reached the form, as a script that replays it.
     [[nodiscard]] std::string script() const;
     [[nodiscard]] const ReadoutLog& readouts() const { return readouts_; }
-
-    // Runs a saved script on this session, which must have just been made
-    // for a freshly loaded form; the run goes on live from its end.
-    std::optional<ReplayStop> replay(std::string_view scriptText);
 
 private:
     struct Entry {
@@ -82,14 +83,16 @@ private:
     };
 
     void runUntil(double formTime);
-    void fire(std::size_t timer, double at, double lateAfter);
+    void fire(std::size_t timer, double at);
     void followTimers();
     void recordTick(const design::TimerDesign& timer);
 
     Form1& form_;
     double now_ = 0;  // form time, milliseconds since load
     std::array<std::optional<double>, design::kTimers.size()> due_{};
+    double behindUntil_ = 0;
     long ticks_ = 0;  // Timer1 ticks of the session
+    long ticksSinceReadout_ = 0;
     bool paused_ = false;
     int speed_ = kNormalSpeed;
     std::vector<Entry> record_;
