@@ -95,6 +95,14 @@
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>unexpected argument &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>Write the whole run to FILE as a script when the program ends, however it ends.</source>
+        <translation>Write the whole run to FILE as a script when the program ends, however it ends.</translation>
+    </message>
+    <message>
+        <source>cannot record the run in %1: %2</source>
+        <translation>cannot record the run in %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -136,6 +144,149 @@
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>its folder does not exist or cannot be written</source>
+        <translation>its folder does not exist or cannot be written</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>it is larger than %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>actions</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Carry on</source>
+        <translation>Carry on</translation>
+    </message>
+    <message>
+        <source>Pause the run, or carry on</source>
+        <translation>Pause the run, or carry on</translation>
+    </message>
+    <message>
+        <source>One step (pauses first)</source>
+        <translation>One step (pauses first)</translation>
+    </message>
+    <message>
+        <source>One step of 50 ms; a running run pauses first</source>
+        <translation>One step of 50 ms; a running run pauses first</translation>
+    </message>
+    <message>
+        <source>Slower (now %1)</source>
+        <translation>Slower (now %1)</translation>
+    </message>
+    <message>
+        <source>Slower: ¼×, ½×, 1×, 2×, 4×</source>
+        <translation>Slower: ¼×, ½×, 1×, 2×, 4×</translation>
+    </message>
+    <message>
+        <source>Faster (now %1)</source>
+        <translation>Faster (now %1)</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <source>Zoom in (now %1)</source>
+        <translation>Zoom in (now %1)</translation>
+    </message>
+    <message>
+        <source>Zoom in: 100% to 400%</source>
+        <translation>Zoom in: 100% to 400%</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Actual size</translation>
+    </message>
+    <message>
+        <source>Actual size (100%)</source>
+        <translation>Actual size (100%)</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Full screen, the window scaled to fit</source>
+        <translation>Full screen, the window scaled to fit</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Leave full screen</translation>
+    </message>
+    <message>
+        <source>Leave full screen (or F11 again)</source>
+        <translation>Leave full screen (or F11 again)</translation>
+    </message>
+    <message>
+        <source>Save picture as PNG…</source>
+        <translation>Save picture as PNG…</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG</source>
+        <translation>Save the picture as PNG</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Copy the picture</source>
+        <translation>Copy the picture</translation>
+    </message>
+    <message>
+        <source>Save run as script…</source>
+        <translation>Save run as script…</translation>
+    </message>
+    <message>
+        <source>Save the run as a script</source>
+        <translation>Save the run as a script</translation>
+    </message>
+    <message>
+        <source>Open saved script…</source>
+        <translation>Open saved script…</translation>
+    </message>
+    <message>
+        <source>Open a saved script and go on from its end</source>
+        <translation>Open a saved script and go on from its end</translation>
+    </message>
+    <message>
+        <source>Export readouts as CSV…</source>
+        <translation>Export readouts as CSV…</translation>
+    </message>
+    <message>
+        <source>Export the readouts as CSV</source>
+        <translation>Export the readouts as CSV</translation>
+    </message>
+    <message>
+        <source>I–V chart</source>
+        <translation>I–V chart</translation>
+    </message>
+    <message>
+        <source>The current against the bias (I–V chart)</source>
+        <translation>The current against the bias (I–V chart)</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>This list of keys</source>
+        <translation>This list of keys</translation>
     </message>
 </context>
 <context>
@@ -295,222 +446,18 @@
     </message>
 </context>
 <context>
-    <name>kestrel::ui::ClassroomActions</name>
-    <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Pause or resume the run</source>
-        <translation>Pause or resume the run</translation>
-    </message>
-    <message>
-        <source>Alt+K</source>
-        <translation>Alt+K</translation>
-    </message>
-    <message>
-        <source>One step</source>
-        <translation>One step</translation>
-    </message>
-    <message>
-        <source>One step (50 ms of the run) while paused</source>
-        <translation>One step (50 ms of the run) while paused</translation>
-    </message>
-    <message>
-        <source>Alt+L</source>
-        <translation>Alt+L</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>Slower</translation>
-    </message>
-    <message>
-        <source>Slower: ¼×, ½×, 1×, 2×, 4×</source>
-        <translation>Slower: ¼×, ½×, 1×, 2×, 4×</translation>
-    </message>
-    <message>
-        <source>Alt+-</source>
-        <translation>Alt+-</translation>
-    </message>
-    <message>
-        <source>Faster</source>
-        <translation>Faster</translation>
-    </message>
-    <message>
-        <source>Alt++</source>
-        <translation>Alt++</translation>
-    </message>
-    <message>
-        <source>Alt+=</source>
-        <translation>Alt+=</translation>
-    </message>
-    <message>
-        <source>Zoom in</source>
-        <translation>Zoom in</translation>
-    </message>
-    <message>
-        <source>Zoom in: 100% to 400%</source>
-        <translation>Zoom in: 100% to 400%</translation>
-    </message>
-    <message>
-        <source>Ctrl+=</source>
-        <translation>Ctrl+=</translation>
-    </message>
-    <message>
-        <source>Ctrl++</source>
-        <translation>Ctrl++</translation>
-    </message>
-    <message>
-        <source>Zoom out</source>
-        <translation>Zoom out</translation>
-    </message>
-    <message>
-        <source>Ctrl+-</source>
-        <translation>Ctrl+-</translation>
-    </message>
-    <message>
-        <source>Actual size</source>
-        <translation>Actual size</translation>
-    </message>
-    <message>
-        <source>Actual size (100%)</source>
-        <translation>Actual size (100%)</translation>
-    </message>
-    <message>
-        <source>Ctrl+0</source>
-        <translation>Ctrl+0</translation>
-    </message>
-    <message>
-        <source>Full screen</source>
-        <translation>Full screen</translation>
-    </message>
-    <message>
-        <source>Full screen, the window scaled to fit</source>
-        <translation>Full screen, the window scaled to fit</translation>
-    </message>
-    <message>
-        <source>F11</source>
-        <translation>F11</translation>
-    </message>
-    <message>
-        <source>Save picture as PNG…</source>
-        <translation>Save picture as PNG…</translation>
-    </message>
-    <message>
-        <source>Save the picture as PNG</source>
-        <translation>Save the picture as PNG</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+S</source>
-        <translation>Ctrl+Shift+S</translation>
-    </message>
-    <message>
-        <source>Copy picture</source>
-        <translation>Copy picture</translation>
-    </message>
-    <message>
-        <source>Copy the picture</source>
-        <translation>Copy the picture</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+C</source>
-        <translation>Ctrl+Shift+C</translation>
-    </message>
-    <message>
-        <source>Save run as script…</source>
-        <translation>Save run as script…</translation>
-    </message>
-    <message>
-        <source>Save the run as a script</source>
-        <translation>Save the run as a script</translation>
-    </message>
-    <message>
-        <source>Ctrl+S</source>
-        <translation>Ctrl+S</translation>
-    </message>
-    <message>
-        <source>Open saved script…</source>
-        <translation>Open saved script…</translation>
-    </message>
-    <message>
-        <source>Open a saved script and go on from its end</source>
-        <translation>Open a saved script and go on from its end</translation>
-    </message>
-    <message>
-        <source>Ctrl+O</source>
-        <translation>Ctrl+O</translation>
-    </message>
-    <message>
-        <source>Export readouts as CSV…</source>
-        <translation>Export readouts as CSV…</translation>
-    </message>
-    <message>
-        <source>Export the readouts as CSV</source>
-        <translation>Export the readouts as CSV</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+E</source>
-        <translation>Ctrl+Shift+E</translation>
-    </message>
-    <message>
-        <source>I–V chart</source>
-        <translation>I–V chart</translation>
-    </message>
-    <message>
-        <source>The current against the bias (I–V chart)</source>
-        <translation>The current against the bias (I–V chart)</translation>
-    </message>
-    <message>
-        <source>Ctrl+I</source>
-        <translation>Ctrl+I</translation>
-    </message>
-    <message>
-        <source>Keys</source>
-        <translation>Keys</translation>
-    </message>
-    <message>
-        <source>This list of keys</source>
-        <translation>This list of keys</translation>
-    </message>
-    <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <source>Leave full screen</source>
-        <translation>Leave full screen</translation>
-    </message>
-    <message>
-        <source>Leave full screen (or F11 again)</source>
-        <translation>Leave full screen (or F11 again)</translation>
-    </message>
-    <message>
-        <source>Esc</source>
-        <translation>Esc</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>Resume</translation>
-    </message>
-    <message>
-        <source>Slower (now %1)</source>
-        <translation>Slower (now %1)</translation>
-    </message>
-    <message>
-        <source>Faster (now %1)</source>
-        <translation>Faster (now %1)</translation>
-    </message>
-    <message>
-        <source>Zoom in (now %1)</source>
-        <translation>Zoom in (now %1)</translation>
-    </message>
-</context>
-<context>
-    <name>kestrel::ui::FormWindow</name>
+    <name>host</name>
     <message>
         <source>Run-time error: %1. The program ends.</source>
         <translation>Run-time error: %1. The program ends.</translation>
     </message>
+    <message>
+        <source>%1, line %2: %3: &quot;%4&quot;. The run was not opened; the class&apos;s run goes on as it was.</source>
+        <translation>%1, line %2: %3: &quot;%4&quot;. The run was not opened; the class&apos;s run goes on as it was.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ui::FormWindow</name>
     <message>
         <source>Paused</source>
         <translation>Paused</translation>
@@ -532,8 +479,12 @@
         <translation>Cannot read %1: %2</translation>
     </message>
     <message>
-        <source>%1, line %2: %3: &quot;%4&quot;. The lines before it have run; the run goes on from there.</source>
-        <translation>%1, line %2: %3: &quot;%4&quot;. The lines before it have run; the run goes on from there.</translation>
+        <source>Opening %1…</source>
+        <translation>Opening %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -583,6 +534,34 @@
     <message>
         <source>not a command</source>
         <translation>not a command</translation>
+    </message>
+    <message>
+        <source>the run clicks &quot;Close&quot;, which would end the program</source>
+        <translation>the run clicks &quot;Close&quot;, which would end the program</translation>
+    </message>
+    <message>
+        <source>the run ends in a run-time error: %1</source>
+        <translation>the run ends in a run-time error: %1</translation>
+    </message>
+    <message>
+        <source>the script is longer than 64 MB</source>
+        <translation>the script is longer than 64 MB</translation>
+    </message>
+    <message>
+        <source>the line is longer than 256 KB</source>
+        <translation>the line is longer than 256 KB</translation>
+    </message>
+    <message>
+        <source>a line may tick at most 72000 times</source>
+        <translation>a line may tick at most 72000 times</translation>
+    </message>
+    <message>
+        <source>the script would tick more than 360000 times in all</source>
+        <translation>the script would tick more than 360000 times in all</translation>
+    </message>
+    <message>
+        <source>the run would hold more than 100000 readouts</source>
+        <translation>the run would hold more than 100000 readouts</translation>
     </message>
 </context>
 </TS>

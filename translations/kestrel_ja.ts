@@ -95,6 +95,14 @@
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>余分な引数 &apos;%1&apos; があります</translation>
     </message>
+    <message>
+        <source>Write the whole run to FILE as a script when the program ends, however it ends.</source>
+        <translation>プログラムが終了するとき（終了の仕方によらず）、実行全体をスクリプトとして FILE に書き出す。</translation>
+    </message>
+    <message>
+        <source>cannot record the run in %1: %2</source>
+        <translation>%1 に実行を記録できません：%2</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -136,6 +144,149 @@
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>its folder does not exist or cannot be written</source>
+        <translation>フォルダーが存在しないか書き込めません</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>%1 MB より大きいファイルです</translation>
+    </message>
+</context>
+<context>
+    <name>actions</name>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Carry on</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Pause the run, or carry on</source>
+        <translation>実行を一時停止／再開</translation>
+    </message>
+    <message>
+        <source>One step (pauses first)</source>
+        <translation>1 ステップ（先に一時停止）</translation>
+    </message>
+    <message>
+        <source>One step of 50 ms; a running run pauses first</source>
+        <translation>50 ms の 1 ステップ。実行中なら先に一時停止</translation>
+    </message>
+    <message>
+        <source>Slower (now %1)</source>
+        <translation>遅く (現在 %1)</translation>
+    </message>
+    <message>
+        <source>Slower: ¼×, ½×, 1×, 2×, 4×</source>
+        <translation>遅く：¼×、½×、1×、2×、4×</translation>
+    </message>
+    <message>
+        <source>Faster (now %1)</source>
+        <translation>速く (現在 %1)</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>速く</translation>
+    </message>
+    <message>
+        <source>Zoom in (now %1)</source>
+        <translation>拡大 (現在 %1)</translation>
+    </message>
+    <message>
+        <source>Zoom in: 100% to 400%</source>
+        <translation>拡大：100% ～ 400%</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>実寸</translation>
+    </message>
+    <message>
+        <source>Actual size (100%)</source>
+        <translation>実寸 (100%)</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>Full screen, the window scaled to fit</source>
+        <translation>全画面 (ウィンドウを画面に合わせて拡大)</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>全画面を終了</translation>
+    </message>
+    <message>
+        <source>Leave full screen (or F11 again)</source>
+        <translation>全画面を終了 (F11 をもう一度押しても可)</translation>
+    </message>
+    <message>
+        <source>Save picture as PNG…</source>
+        <translation>画像を PNG で保存…</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG</source>
+        <translation>画像を PNG で保存</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>画像をコピー</translation>
+    </message>
+    <message>
+        <source>Copy the picture</source>
+        <translation>画像をクリップボードにコピー</translation>
+    </message>
+    <message>
+        <source>Save run as script…</source>
+        <translation>実行をスクリプトとして保存…</translation>
+    </message>
+    <message>
+        <source>Save the run as a script</source>
+        <translation>実行をスクリプトとして保存</translation>
+    </message>
+    <message>
+        <source>Open saved script…</source>
+        <translation>保存したスクリプトを開く…</translation>
+    </message>
+    <message>
+        <source>Open a saved script and go on from its end</source>
+        <translation>保存したスクリプトを開き、その終わりから続ける</translation>
+    </message>
+    <message>
+        <source>Export readouts as CSV…</source>
+        <translation>読み取り値を CSV で書き出す…</translation>
+    </message>
+    <message>
+        <source>Export the readouts as CSV</source>
+        <translation>読み取り値を CSV で書き出す</translation>
+    </message>
+    <message>
+        <source>I–V chart</source>
+        <translation>I–V グラフ</translation>
+    </message>
+    <message>
+        <source>The current against the bias (I–V chart)</source>
+        <translation>バイアスに対する電流 (I–V グラフ)</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>キー一覧</translation>
+    </message>
+    <message>
+        <source>This list of keys</source>
+        <translation>このキー一覧</translation>
     </message>
 </context>
 <context>
@@ -295,222 +446,18 @@
     </message>
 </context>
 <context>
-    <name>kestrel::ui::ClassroomActions</name>
-    <message>
-        <source>Pause</source>
-        <translation>一時停止</translation>
-    </message>
-    <message>
-        <source>Pause or resume the run</source>
-        <translation>実行の一時停止・再開</translation>
-    </message>
-    <message>
-        <source>Alt+K</source>
-        <translation>Alt+K</translation>
-    </message>
-    <message>
-        <source>One step</source>
-        <translation>1 ステップ</translation>
-    </message>
-    <message>
-        <source>One step (50 ms of the run) while paused</source>
-        <translation>一時停止中に 1 ステップ (実行の 50 ms)</translation>
-    </message>
-    <message>
-        <source>Alt+L</source>
-        <translation>Alt+L</translation>
-    </message>
-    <message>
-        <source>Slower</source>
-        <translation>遅く</translation>
-    </message>
-    <message>
-        <source>Slower: ¼×, ½×, 1×, 2×, 4×</source>
-        <translation>遅く：¼×、½×、1×、2×、4×</translation>
-    </message>
-    <message>
-        <source>Alt+-</source>
-        <translation>Alt+-</translation>
-    </message>
-    <message>
-        <source>Faster</source>
-        <translation>速く</translation>
-    </message>
-    <message>
-        <source>Alt++</source>
-        <translation>Alt++</translation>
-    </message>
-    <message>
-        <source>Alt+=</source>
-        <translation>Alt+=</translation>
-    </message>
-    <message>
-        <source>Zoom in</source>
-        <translation>拡大</translation>
-    </message>
-    <message>
-        <source>Zoom in: 100% to 400%</source>
-        <translation>拡大：100% ～ 400%</translation>
-    </message>
-    <message>
-        <source>Ctrl+=</source>
-        <translation>Ctrl+=</translation>
-    </message>
-    <message>
-        <source>Ctrl++</source>
-        <translation>Ctrl++</translation>
-    </message>
-    <message>
-        <source>Zoom out</source>
-        <translation>縮小</translation>
-    </message>
-    <message>
-        <source>Ctrl+-</source>
-        <translation>Ctrl+-</translation>
-    </message>
-    <message>
-        <source>Actual size</source>
-        <translation>実寸</translation>
-    </message>
-    <message>
-        <source>Actual size (100%)</source>
-        <translation>実寸 (100%)</translation>
-    </message>
-    <message>
-        <source>Ctrl+0</source>
-        <translation>Ctrl+0</translation>
-    </message>
-    <message>
-        <source>Full screen</source>
-        <translation>全画面</translation>
-    </message>
-    <message>
-        <source>Full screen, the window scaled to fit</source>
-        <translation>全画面 (ウィンドウを画面に合わせて拡大)</translation>
-    </message>
-    <message>
-        <source>F11</source>
-        <translation>F11</translation>
-    </message>
-    <message>
-        <source>Save picture as PNG…</source>
-        <translation>画像を PNG で保存…</translation>
-    </message>
-    <message>
-        <source>Save the picture as PNG</source>
-        <translation>画像を PNG で保存</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+S</source>
-        <translation>Ctrl+Shift+S</translation>
-    </message>
-    <message>
-        <source>Copy picture</source>
-        <translation>画像をコピー</translation>
-    </message>
-    <message>
-        <source>Copy the picture</source>
-        <translation>画像をクリップボードにコピー</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+C</source>
-        <translation>Ctrl+Shift+C</translation>
-    </message>
-    <message>
-        <source>Save run as script…</source>
-        <translation>実行をスクリプトとして保存…</translation>
-    </message>
-    <message>
-        <source>Save the run as a script</source>
-        <translation>実行をスクリプトとして保存</translation>
-    </message>
-    <message>
-        <source>Ctrl+S</source>
-        <translation>Ctrl+S</translation>
-    </message>
-    <message>
-        <source>Open saved script…</source>
-        <translation>保存したスクリプトを開く…</translation>
-    </message>
-    <message>
-        <source>Open a saved script and go on from its end</source>
-        <translation>保存したスクリプトを開き、その終わりから続ける</translation>
-    </message>
-    <message>
-        <source>Ctrl+O</source>
-        <translation>Ctrl+O</translation>
-    </message>
-    <message>
-        <source>Export readouts as CSV…</source>
-        <translation>読み取り値を CSV で書き出す…</translation>
-    </message>
-    <message>
-        <source>Export the readouts as CSV</source>
-        <translation>読み取り値を CSV で書き出す</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+E</source>
-        <translation>Ctrl+Shift+E</translation>
-    </message>
-    <message>
-        <source>I–V chart</source>
-        <translation>I–V グラフ</translation>
-    </message>
-    <message>
-        <source>The current against the bias (I–V chart)</source>
-        <translation>バイアスに対する電流 (I–V グラフ)</translation>
-    </message>
-    <message>
-        <source>Ctrl+I</source>
-        <translation>Ctrl+I</translation>
-    </message>
-    <message>
-        <source>Keys</source>
-        <translation>キー一覧</translation>
-    </message>
-    <message>
-        <source>This list of keys</source>
-        <translation>このキー一覧</translation>
-    </message>
-    <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <source>Leave full screen</source>
-        <translation>全画面を終了</translation>
-    </message>
-    <message>
-        <source>Leave full screen (or F11 again)</source>
-        <translation>全画面を終了 (F11 をもう一度押しても可)</translation>
-    </message>
-    <message>
-        <source>Esc</source>
-        <translation>Esc</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>再開</translation>
-    </message>
-    <message>
-        <source>Slower (now %1)</source>
-        <translation>遅く (現在 %1)</translation>
-    </message>
-    <message>
-        <source>Faster (now %1)</source>
-        <translation>速く (現在 %1)</translation>
-    </message>
-    <message>
-        <source>Zoom in (now %1)</source>
-        <translation>拡大 (現在 %1)</translation>
-    </message>
-</context>
-<context>
-    <name>kestrel::ui::FormWindow</name>
+    <name>host</name>
     <message>
         <source>Run-time error: %1. The program ends.</source>
         <translation>実行時エラー：%1。プログラムを終了します。</translation>
     </message>
+    <message>
+        <source>%1, line %2: %3: &quot;%4&quot;. The run was not opened; the class&apos;s run goes on as it was.</source>
+        <translation>%1、%2 行目：%3：「%4」。この実行は開きませんでした。授業の実行はそのまま続きます。</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ui::FormWindow</name>
     <message>
         <source>Paused</source>
         <translation>一時停止中</translation>
@@ -532,8 +479,12 @@
         <translation>%1 を読み込めません：%2</translation>
     </message>
     <message>
-        <source>%1, line %2: %3: &quot;%4&quot;. The lines before it have run; the run goes on from there.</source>
-        <translation>%1、%2 行目：%3：「%4」。それより前の行は実行済みで、そこから実行を続けます。</translation>
+        <source>Opening %1…</source>
+        <translation>%1 を開いています…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -583,6 +534,34 @@
     <message>
         <source>not a command</source>
         <translation>コマンドではありません</translation>
+    </message>
+    <message>
+        <source>the run clicks &quot;Close&quot;, which would end the program</source>
+        <translation>この実行は「終了」をクリックし、プログラムを終了させます</translation>
+    </message>
+    <message>
+        <source>the run ends in a run-time error: %1</source>
+        <translation>この実行は実行時エラーで終わります：%1</translation>
+    </message>
+    <message>
+        <source>the script is longer than 64 MB</source>
+        <translation>スクリプトが 64 MB を超えています</translation>
+    </message>
+    <message>
+        <source>the line is longer than 256 KB</source>
+        <translation>行が 256 KB を超えています</translation>
+    </message>
+    <message>
+        <source>a line may tick at most 72000 times</source>
+        <translation>1 行で刻めるのは 72000 回までです</translation>
+    </message>
+    <message>
+        <source>the script would tick more than 360000 times in all</source>
+        <translation>スクリプト全体で 360000 回を超えて刻むことになります</translation>
+    </message>
+    <message>
+        <source>the run would hold more than 100000 readouts</source>
+        <translation>実行の読み取りが 100000 件を超えることになります</translation>
     </message>
 </context>
 </TS>

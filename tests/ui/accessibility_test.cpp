@@ -147,10 +147,10 @@ TEST_F(AccessibilityTest, TheDescriptionFollowsTheRunAndANewReadoutIsTold) {
     EXPECT_TRUE(wasHeard(QAccessible::DescriptionChanged, window.surface()));
 
     heard.clear();
-    window.stepOnce();  // the counts change without news of their own
+    window.perform(host::Action::Step);  // the counts change without news of their own
     EXPECT_FALSE(wasHeard(QAccessible::DescriptionChanged, window.surface()));
 
-    window.form().CrossCount = 42;
+    window.formForTests().CrossCount = 42;
     window.tickTimer(2);
     EXPECT_TRUE(description().endsWith("Current (mA): 42.")) << description().toStdString();
     EXPECT_TRUE(wasHeard(QAccessible::DescriptionChanged, window.surface()));

@@ -66,30 +66,30 @@ protected:
 
 TEST_F(ClassroomTest, APausedRunStandsStillAndStepsAreReplayedTicks) {
     QTest::mouseClick(window.button(1), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window.session().steps() > 0; }, kLiveWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window.host().status().steps > 0; }, kLiveWaitMs));
     press(Qt::Key_K, Qt::AltModifier);
-    ASSERT_TRUE(window.session().paused());
+    ASSERT_TRUE(window.host().status().paused);
     const std::string paused = dumpForm(window.form());
     QTest::qWait(1000);
     EXPECT_EQ(dumpForm(window.form()), paused);
     EXPECT_FALSE(window.clockRuns());
 
-    const long before = window.session().steps();
+    const long before = window.host().status().steps;
     constexpr int kSteps = 30;
     for (int n = 0; n < kSteps; ++n) {
         press(Qt::Key_L, Qt::AltModifier);
     }
-    EXPECT_EQ(window.session().steps(), before + kSteps);
-    EXPECT_EQ(replayedDump(window.session().script()), dumpForm(window.form()));
+    EXPECT_EQ(window.host().status().steps, before + kSteps);
+    EXPECT_EQ(replayedDump(window.host().record()), dumpForm(window.form()));
 
     press(Qt::Key_K, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.session().steps() > before + kSteps; }, kLiveWaitMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.host().status().steps > before + kSteps; }, kLiveWaitMs));
 }
 
 TEST_F(ClassroomTest, ASavedRunReplaysByteIdenticalAndGoesOn) {
     window.typeText(4, "0.2");
     QTest::mouseClick(window.button(1), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window.session().steps() >= 15; }, kLiveWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window.host().status().steps >= 15; }, kLiveWaitMs));
     window.setPaused(true);
     chosenFile = file("no-such-folder/run.replay");
     press(Qt::Key_S, Qt::ControlModifier);
@@ -101,36 +101,36 @@ TEST_F(ClassroomTest, ASavedRunReplaysByteIdenticalAndGoesOn) {
     QFile saved(chosenFile);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray script = saved.readAll();
-    EXPECT_EQ(script.toStdString(), window.session().script());
+    EXPECT_EQ(script.toStdString(), window.host().record());
 
     FormWindow copy([this](QWidget*, const QString& text, bool) { messages.push_back(text); });
     copy.setPaused(true);
     ASSERT_TRUE(copy.openScript(chosenFile));
-    EXPECT_EQ(copy.session().script(), script.toStdString());
+    EXPECT_EQ(copy.host().record(), script.toStdString());
     EXPECT_EQ(dumpForm(copy.form()), dumpForm(window.form()));
     EXPECT_EQ(copy.textBox(4)->text(), "0.2");
     const QRect diagram(0, 0, 605, 280);  // above the controls, which show the focus
     EXPECT_EQ(render(copy).copy(diagram), render(window).copy(diagram));
     EXPECT_TRUE(messages.empty());
-    copy.stepOnce();
-    EXPECT_EQ(copy.session().steps(), window.session().steps() + 1);
+    copy.perform(host::Action::Step);
+    EXPECT_EQ(copy.host().status().steps, window.host().status().steps + 1);
 }
 
-TEST_F(ClassroomTest, AScriptsBadLineIsReportedAndTheRunGoesOnFromThere) {
+TEST_F(ClassroomTest, AScriptsBadLineIsReportedAndTheClasssRunGoesOnAsItWas) {
     chosenFile = file("bad.replay");
     QFile bad(chosenFile);
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("type Text4 0.3\nclick Command1\ntick Timer1 5\nfrobnicate now\ntick Timer1 5\n");
     bad.close();
     window.setPaused(true);
-    window.tickTimer(2);  // the fresh form forgets this
+    window.tickTimer(2);  // the class's run, which stays
     press(Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(messages.size(), 1U);
     EXPECT_TRUE(messages[0].contains("line 4")) << messages[0].toStdString();
     EXPECT_TRUE(messages[0].contains("\"frobnicate now\"")) << messages[0].toStdString();
-    EXPECT_EQ(window.session().steps(), 5);
-    EXPECT_EQ(window.session().script(), "type Text4 0.3\nclick Command1\ntick Timer1 5\n");
-    EXPECT_TRUE(window.session().paused());  // the teacher's pause carries over
+    EXPECT_EQ(window.host().status().steps, 0);
+    EXPECT_EQ(window.host().record(), "tick Timer2\n");
+    EXPECT_TRUE(window.host().status().paused);
 
     window.setPaused(false);
     EXPECT_TRUE(window.clockRuns());
@@ -153,7 +153,7 @@ TEST_F(ClassroomTest, ZoomTwoDoublesEveryPlaceAndZoomOneIsTheDesignedWindow) {
     window.setPaused(true);
     QTest::mouseClick(window.button(1), Qt::LeftButton);
     for (int n = 0; n < 20; ++n) {
-        window.stepOnce();  // the seeded carriers spread out
+        window.perform(host::Action::Step);  // the seeded carriers spread out
     }
     const QImage designed = render(window);
     // Zoom 1.25, 1.5, 2.
@@ -214,13 +214,13 @@ TEST_F(ClassroomTest, TheCsvHasOneRowPerReadoutWithItsValues) {
     window.typeText(4, "0.3");
     QTest::mouseClick(window.button(1), Qt::LeftButton);
     for (int n = 0; n < 450; ++n) {
-        window.stepOnce();
+        window.perform(host::Action::Step);
     }
     chosenFile = file("readouts.csv");
     press(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
     QFile csv(chosenFile);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly | QIODevice::Text));
-    const auto& readouts = window.session().readouts().entries();
+    const auto& readouts = window.host().readouts().entries();
     ASSERT_EQ(readouts.size(), 2U);
     EXPECT_EQ(csv.readLine(), "tick,bias_v,temperature_k,current,electrons,holes,partial\n");
     for (const session::Readout& readout : readouts) {
@@ -256,20 +256,22 @@ TEST_F(ClassroomTest, KeysWorkWhileTypingAndDoNotChangeTheBox) {
     };
     const ClassroomActions& a = window.actions();
     const std::vector<Key> keys{
-        {a.pause, Qt::Key_K, Qt::AltModifier},
-        {a.step, Qt::Key_L, Qt::AltModifier},
-        {a.slower, Qt::Key_Minus, Qt::AltModifier},
-        {a.faster, Qt::Key_Plus, Qt::AltModifier},
-        {a.faster, Qt::Key_Equal, Qt::AltModifier},
-        {a.zoomIn, Qt::Key_Equal, Qt::ControlModifier},
-        {a.zoomOut, Qt::Key_Minus, Qt::ControlModifier},
-        {a.actualSize, Qt::Key_0, Qt::ControlModifier},
-        {a.copyPicture, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier},
-        {a.savePicture, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier},
-        {a.saveScript, Qt::Key_S, Qt::ControlModifier},
-        {a.openScript, Qt::Key_O, Qt::ControlModifier},
-        {a.exportReadouts, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier},
-        {a.pause, Qt::Key_K, Qt::AltModifier},
+        {a[host::Action::Pause], Qt::Key_K, Qt::AltModifier},
+        {a[host::Action::Step], Qt::Key_L, Qt::AltModifier},
+        {a[host::Action::Slower], Qt::Key_Comma, Qt::AltModifier},
+        {a[host::Action::Slower], Qt::Key_Minus, Qt::AltModifier},
+        {a[host::Action::Faster], Qt::Key_Period, Qt::AltModifier},
+        {a[host::Action::Faster], Qt::Key_Plus, Qt::AltModifier},
+        {a[host::Action::Faster], Qt::Key_Equal, Qt::AltModifier},
+        {a[host::Action::ZoomIn], Qt::Key_Equal, Qt::ControlModifier},
+        {a[host::Action::ZoomOut], Qt::Key_Minus, Qt::ControlModifier},
+        {a[host::Action::ActualSize], Qt::Key_0, Qt::ControlModifier},
+        {a[host::Action::CopyPicture], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier},
+        {a[host::Action::SavePicture], Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier},
+        {a[host::Action::SaveRun], Qt::Key_S, Qt::ControlModifier},
+        {a[host::Action::OpenRun], Qt::Key_O, Qt::ControlModifier},
+        {a[host::Action::SaveReadouts], Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier},
+        {a[host::Action::Pause], Qt::Key_K, Qt::AltModifier},
     };
     QTest::keyClicks(bias, "0");
     for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -327,17 +329,17 @@ TEST_F(ClassroomTest, TheChartWindowFollowsTheReadoutsAndF1ListsEveryKey) {
     window.typeText(4, "0.3");
     QTest::mouseClick(window.button(1), Qt::LeftButton);
     for (int n = 0; n < 450; ++n) {
-        window.stepOnce();
+        window.perform(host::Action::Step);
     }
     press(Qt::Key_I, Qt::ControlModifier);
     const IvChartWindow* chart = window.findChild<IvChartWindow*>();
     ASSERT_TRUE(chart && chart->isVisible());
-    EXPECT_EQ(chart->shown(), window.session().readouts().entries());
+    EXPECT_EQ(chart->shown(), window.host().readouts().entries());
     for (int n = 0; n < 200; ++n) {
-        window.stepOnce();
+        window.perform(host::Action::Step);
     }
     EXPECT_EQ(chart->shown().size(), 3U);
-    EXPECT_EQ(chart->shown(), window.session().readouts().entries());
+    EXPECT_EQ(chart->shown(), window.host().readouts().entries());
 
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

@@ -88,11 +88,11 @@ TEST_F(FormWindowTest, TheBandsFollowTheBiasTheBoxShowsAndABadTextGivesOnlyAMess
     EXPECT_FALSE(messages[0].second);
     EXPECT_TRUE(messages[0].first.contains("Bias (V)") && messages[0].first.contains("\"0,3x\""));
     EXPECT_EQ(dumpForm(window.form()), before);
-    EXPECT_TRUE(window.timerRuns(1));
+    EXPECT_TRUE(window.form().Timer1.Enabled);
 }
 
 TEST_F(FormWindowTest, MarkersShowInTheirColoursUntilTheirTimerHidesThem) {
-    Form1& form = window.form();
+    Form1& form = window.formForTests();
     form.Line18 = {3000, 1920, 3000, 3120, true};  // as a generation leaves it
     form.Line19 = {6000, 1200, 6000, 2400, true};  // and a recombination
     form.Timer3.Enabled = form.Timer4.Enabled = true;
@@ -108,7 +108,7 @@ TEST_F(FormWindowTest, MarkersShowInTheirColoursUntilTheirTimerHidesThem) {
 TEST_F(FormWindowTest, AFatalErrorShowsItsMessageAndEndsTheProgram) {
     window.show();
     window.setPaused(false);
-    window.form().Text2.Text = "30";  // a Fermi level that overflows the band geometry
+    window.typeText(2, "30");  // a Fermi level that overflows the band geometry
     click(3);
     ASSERT_EQ(messages.size(), 1U);
     EXPECT_TRUE(messages[0].second && messages[0].first.contains("Overflow"));
@@ -121,7 +121,7 @@ TEST_F(FormWindowTest, AFatalErrorShowsItsMessageAndEndsTheProgram) {
 TEST_F(FormWindowTest, EnterInTheBiasBoxAppliesTheBias) {
     typeBias("0.3");
     QTest::keyClick(window.textBox(4), Qt::Key_Return);
-    EXPECT_TRUE(window.timerRuns(1));
+    EXPECT_TRUE(window.form().Timer1.Enabled);
     const Form1& form = window.form();
     ASSERT_GT(form.ElectronCount, 0);
     window.tickTimer(1);
@@ -131,7 +131,7 @@ TEST_F(FormWindowTest, EnterInTheBiasBoxAppliesTheBias) {
     QTest::keyClick(window.textBox(4), Qt::Key_Enter);
     EXPECT_EQ(form.Shape1(1).Left, firstElectron);  // not placed afresh
     EXPECT_EQ(form.JunctionRight, 5160 + 600);
-    const QString script = QString::fromStdString(window.session().script());
+    const QString script = QString::fromStdString(window.host().record());
     EXPECT_TRUE(script.contains("type Text4 0.3\nclick Command1\ntick Timer1\n")) << script.toStdString();
     EXPECT_TRUE(script.endsWith("type Text4 -0.5\nclick Command3\n")) << script.toStdString();
     EXPECT_TRUE(messages.empty());

@@ -132,7 +132,7 @@ TEST_P(InLanguage, TheWholeWindowSpeaksTheLanguage) {
     ASSERT_EQ(messages.size(), 1U);
     const QAccessibleInterface* diagram = QAccessible::queryAccessibleInterface(window.surface());
     const QString name = diagram->text(QAccessible::Name);
-    const QString pause = window.actions().pause->text();
+    const QString pause = window.actions()[host::Action::Pause]->text();
     if (GetParam().language == Language::Japanese) {
         EXPECT_EQ(messages[0],
                   QString::fromUtf8("\u6e29\u5ea6 (K)\uff1a\u300chot\u300d\u306f\u6570\u5024\u3067\u306f"
