@@ -3,42 +3,29 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <string>
+#include <vector>
 
 namespace kestrel::ui {
 namespace {
 
 // The catalogues' language code.
 QString codeOf(Language language) {
-    return language == Language::Japanese ? QStringLiteral("ja") : QStringLiteral("en");
+    return QString::fromLatin1(host::catalogueCode(language));
 }
 
 }  // namespace
 
 std::optional<Language> languageNamed(const QString& name) {
-    const QString lower = name.toLower();
-    if (lower == QLatin1String("en")) {
-        return Language::English;
-    }
-    if (lower == QLatin1String("ja")) {
-        return Language::Japanese;
-    }
-    if (lower == QLatin1String("design")) {
-        return Language::Design;
-    }
-    return std::nullopt;
+    return host::languageNamed(name.toStdString());
 }
 
 Language desktopLanguage(const QStringList& uiLanguages) {
+    std::vector<std::string> tags;
     for (const QString& tag : uiLanguages) {
-        const QString code = tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
-        if (code == QLatin1String("en")) {
-            return Language::English;
-        }
-        if (code == QLatin1String("ja")) {
-            return Language::Japanese;
-        }
+        tags.push_back(tag.toStdString());
     }
-    return Language::Design;
+    return host::preferredLanguage({tags.begin(), tags.end()});
 }
 
 Language chooseLanguage(std::optional<Language> asked, const QStringList& uiLanguages) {

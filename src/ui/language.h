@@ -5,12 +5,14 @@
 #include <QTranslator>
 #include <optional>
 
+#include "core/host/language.h"
+
 // The window's language: as designed (its captions mixed English and
 // Japanese), or wholly English or wholly Japanese from the catalogues built
 // into the program.
 namespace kestrel::ui {
 
-enum class Language { Design, English, Japanese };
+using host::Language;
 
 // "en", "ja" or "design", in any case.
 std::optional<Language> languageNamed(const QString& name);

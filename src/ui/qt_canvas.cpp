@@ -54,8 +54,12 @@ QtCanvas::QtCanvas(QPainter& painter, const QFont& defaultFont, const QFont& let
 }
 
 void QtCanvas::line(const LineItem& ends, const design::Pen& pen) {
-    const Qt::PenStyle style = pen.style == design::LineStyle::DashDot ? Qt::DashDotLine : Qt::SolidLine;
-    painter_.setPen(QPen(qtColour(pen.colour), kLineWidth, style));
+    QPen qtPen(qtColour(pen.colour), kLineWidth);
+    if (pen.style == design::LineStyle::DashDot) {
+        const auto& pattern = picture::kDashDotPattern;
+        qtPen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
+    }
+    painter_.setPen(qtPen);
     const ZoomedStroke stroke(painter_);
     painter_.drawLine(toPixels(ends.X1, ends.Y1), toPixels(ends.X2, ends.Y2));
 }

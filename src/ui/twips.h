@@ -5,21 +5,19 @@
 #include <cmath>
 
 #include "core/form/design.h"
+#include "core/picture/pixels.h"
 
 namespace kestrel::ui {
 
-// Positions are designed in twips; at 96 dpi a logical pixel is 15 twips, and
-// Qt's device-pixel scaling carries that to denser screens.
-inline constexpr int kTwipsPerPixel = 15;
+// The core's pixel rules; Qt's device-pixel scaling carries them to denser
+// screens.
+using picture::kTwipsPerPixel;
+using picture::toPixels;
 
 // Lines and outlines are one logical pixel wide, so they thicken with the
 // items on a denser screen.
 inline constexpr int kLineWidth = 1;
 inline constexpr double kHalfPixel = 0.5;
-
-inline int toPixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
 
 inline QPoint toPixels(double x, double y) {
     return {toPixels(x), toPixels(y)};

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
+#include "core/picture/pixels.h"
+
 namespace kestrel::web {
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
-constexpr double kCssPixelsPerPoint = 96.0 / 72.0;
 constexpr double kNoFill = -1;
 
 double packed(design::Colour colour) {
@@ -23,10 +23,6 @@ int packedColour(design::Colour colour) {
     return (colour.red << 16) | (colour.green << 8) | colour.blue;
 }
 
-int toPixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
 std::string cssFont(const design::Font& font) {
     std::string families;
     if (font.family) {
@@ -35,7 +31,7 @@ std::string cssFont(const design::Font& font) {
             families += std::string("'") + fallback + "', ";
         }
     }
-    const double size = std::round(font.points * kCssPixelsPerPoint * 100) / 100;
+    const double size = std::round(font.points * picture::kPixelsPerPoint * 100) / 100;
     std::string number = std::to_string(size);
     number.erase(number.find_last_not_of('0') + 1);
     if (number.back() == '.') {

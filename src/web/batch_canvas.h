@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/picture/canvas.h"
+#include "core/picture/pixels.h"
 
 // The form's picture as a list of drawing commands for the page, which puts
 // them on an HTML canvas. Places are whole logical pixels, rounded from twips
@@ -53,8 +54,7 @@ private:
     int height_ = design::kClientArea.height;
 };
 
-// Logical pixels of a length in twips, as the window rounds them.
-int toPixels(double twips);
+using picture::toPixels;
 
 // A colour as the page takes it: 0xRRGGBB.
 int packedColour(design::Colour colour);

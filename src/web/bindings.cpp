@@ -3,6 +3,10 @@
 
 #include <emscripten/bind.h>
 
+#include <string>
+#include <vector>
+
+#include "core/host/language.h"
 #include "web/web_form.h"
 
 namespace kestrel::web {
@@ -44,42 +48,72 @@ val drawIvChart(WebForm& form, int width, int height) {
     return drawn(form.drawIvChart(width, height));
 }
 
+// The language a page asks for by name ("en", "ja", "design"), else the
+// first of the browser's languages the program has, as the desktop chooses.
+host::Language pageLanguage(const std::string& asked, val browserLanguages) {
+    if (const auto named = host::languageNamed(asked)) {
+        return *named;
+    }
+    const auto tags = emscripten::vecFromJSArray<std::string>(browserLanguages);
+    return host::preferredLanguage({tags.begin(), tags.end()});
+}
+
+std::string languageOf(const std::string& asked, val browserLanguages) {
+    const host::Language language = pageLanguage(asked, std::move(browserLanguages));
+    return language == host::Language::Design ? "design" : host::catalogueCode(language);
+}
+
+// The form on the page's clock: a function giving real milliseconds.
+WebForm* makeWebForm(val clock, const std::string& language) {
+    return new WebForm([clock] { return clock().as<double>(); },
+                       host::languageNamed(language).value_or(host::Language::Design));
+}
+
+std::string designFor(const std::string& language) {
+    return designJson(host::languageNamed(language).value_or(host::Language::Design));
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(kestrel) {
+    using emscripten::allow_raw_pointers;
     using emscripten::class_;
     using emscripten::function;
     using emscripten::value_object;
 
-    value_object<Outcome>("Outcome").field("message", &Outcome::message).field("fatal", &Outcome::fatal);
+    value_object<Outcome>("Outcome")
+        .field("message", &Outcome::message)
+        .field("fatal", &Outcome::fatal)
+        .field("ended", &Outcome::ended)
+        .field("newReadout", &Outcome::newReadout);
 
     class_<WebForm>("WebForm")
-        .constructor<>()
+        .constructor(&makeWebForm, allow_raw_pointers())
         .function("type", &WebForm::type)
         .function("click", &WebForm::click)
-        .function("advance", &WebForm::advance)
+        .function("enter", &WebForm::enter)
+        .function("perform", &WebForm::perform)
+        .function("timePassed", &WebForm::timePassed)
         .function("msToNextTick", &WebForm::msToNextTick)
-        .function("pause", &WebForm::pause)
-        .function("resume", &WebForm::resume)
-        .function("paused", &WebForm::paused)
-        .function("step", &WebForm::step)
-        .function("slower", &WebForm::slower)
-        .function("faster", &WebForm::faster)
-        .function("speed", &WebForm::speed)
-        .function("replay", &WebForm::replay)
+        .function("openRun", &WebForm::openRun)
         .function("ended", &WebForm::ended)
+        .function("paused", &WebForm::paused)
+        .function("speed", &WebForm::speed)
+        .function("status", &WebForm::status)
         .function("boxText", &WebForm::boxText)
         .function("boxEnabled", &WebForm::boxEnabled)
         .function("draw", &draw)
         .function("drawPicture", &drawPicture)
         .function("drawIvChart", &drawIvChart)
         .function("dump", &WebForm::dump)
-        .function("script", &WebForm::script)
+        .function("record", &WebForm::record)
         .function("readoutsCsv", &WebForm::readoutsCsv)
         .function("description", &WebForm::description)
-        .function("ivDescription", &WebForm::ivDescription);
+        .function("ivDescription", &WebForm::ivDescription)
+        .function("text", &WebForm::text);
 
-    function("designJson", &designJson);
+    function("designJson", &designFor);
+    function("languageOf", &languageOf);
 }
 
 }  // namespace kestrel::web

@@ -1,25 +1,27 @@
 #include "web/web_form.h"
 
+#include <algorithm>
+
 #include "core/dump/form_dump.h"
 #include "core/dump/json_writer.h"
-#include "core/numbers/run_time_error.h"
+#include "core/host/status_text.h"
 #include "core/picture/form_picture.h"
 #include "core/picture/iv_chart.h"
+#include "web/catalogues.h"
 
 namespace kestrel::web {
 namespace {
 
 constexpr double kNever = -1;
-
-Form1& loaded(Form1& form) {
-    form.Form_Load();
-    return form;
-}
+constexpr const char* kStatusSeparator = " · ";
+constexpr const char* kPaused = KESTREL_TEXT("status", "Paused");
+constexpr const char* kBehind = KESTREL_TEXT("status", "Behind: the machine cannot keep up");
 
 template <typename Item, std::size_t Count>
-const Item* at(const std::array<Item, Count>& table, int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < Count ? &table[static_cast<std::size_t>(index)]
-                                                                 : nullptr;
+const Item* named(const std::array<Item, Count>& table, const std::string& name) {
+    const auto found =
+        std::find_if(table.begin(), table.end(), [&name](const Item& item) { return name == item.name; });
+    return found == table.end() ? nullptr : &*found;
 }
 
 // The readouts taken at a bias set up by "Start" or "Restart".
@@ -33,10 +35,6 @@ std::vector<picture::IvPoint> ivPoints(const session::ReadoutLog& readouts) {
     return points;
 }
 
-std::string fatalMessage(const RunTimeError& error) {
-    return std::string("Run-time error: ") + error.what() + ". The program ends.";
-}
-
 void writeBox(JsonWriter& json, const design::TwipsRect& box) {
     json.key("left").value(toPixels(box.left));
     json.key("top").value(toPixels(box.top));
@@ -46,12 +44,13 @@ void writeBox(JsonWriter& json, const design::TwipsRect& box) {
 
 // A text box's or button's name, caption, place and place in the tab order.
 template <typename Table>
-void writeControls(JsonWriter& json, const char* key, const Table& table) {
+void writeControls(JsonWriter& json, const char* key, const char* context, const Table& table,
+                   host::Language language) {
     json.key(key).beginArray();
     for (const auto& control : table) {
         json.beginObject();
         json.key("name").value(std::string_view(control.name));
-        json.key("caption").value(std::string_view(control.caption));
+        json.key("caption").value(std::string_view(translated(language, context, control.caption)));
         writeBox(json, control.box);
         json.key("tabIndex").value(control.tabIndex);
         json.endObject();
@@ -59,129 +58,159 @@ void writeControls(JsonWriter& json, const char* key, const Table& table) {
     json.endArray();
 }
 
+void writeActions(JsonWriter& json, host::Language language) {
+    json.key("actions").beginArray();
+    for (const host::ActionDesign& action : host::kActions) {
+        json.beginObject();
+        json.key("name").value(std::string_view(action.name));
+        json.key("caption").value(std::string_view(translated(language, "actions", action.caption)));
+        if (action.captionWhenOn != nullptr) {
+            json.key("captionWhenOn")
+                .value(std::string_view(translated(language, "actions", action.captionWhenOn)));
+        }
+        json.key("what").value(std::string_view(translated(language, "actions", action.what)));
+        json.key("keys").beginArray();
+        for (const char* key : action.keys) {
+            if (key != nullptr) {
+                json.value(std::string_view(key));
+            }
+        }
+        json.endArray();
+        json.key("onTheRun").value(action.runs == host::Runs::OnTheRun);
+        json.key("inMenu").value(action.shown != host::Shown::KeysOnly);
+        json.key("startsGroup").value(action.shown == host::Shown::StartsGroup);
+        json.endObject();
+    }
+    json.endArray();
+}
+
 }  // namespace
 
-WebForm::WebForm() : form_(std::make_unique<Form1>()), session_(loaded(*form_)) {}
+WebForm::WebForm(host::Host::Clock clock, host::Language language)
+    : language_(language),
+      host_(std::move(clock), host::Wording([language](std::string_view context, std::string_view text) {
+                return translated(language, context, text);
+            })) {}
 
-// An input error has changed nothing and the run goes on; any other ends
-// the program, as "Close" does.
-template <typename Event>
-Outcome WebForm::run(Event&& event) {
-    if (ended_) {
-        return {};
+Outcome WebForm::shown(const host::Update& update) const {
+    Outcome outcome;
+    if (update.message) {
+        outcome.message = update.message->text;
+        outcome.fatal = update.message->fatal;
     }
-    try {
-        event();
-    } catch (const RunTimeError& error) {
-        if (!error.fatal()) {
-            return {error.what(), false};
-        }
-        ended_ = true;
-        return {fatalMessage(error), true};
-    }
-    ended_ = form_->ended();
-    return {};
-}
-
-Outcome WebForm::type(int box, const std::string& text) {
-    const auto* design = at(design::kTextBoxes, box);
-    return design ? run([&] { session_.type(*design, text); }) : Outcome{};
-}
-
-Outcome WebForm::click(int button) {
-    const auto* design = at(design::kButtons, button);
-    return design ? run([&] { session_.click(*design); }) : Outcome{};
-}
-
-Outcome WebForm::advance(double realMs) {
-    return run([&] { session_.advance(realMs); });
-}
-
-double WebForm::msToNextTick() const {
-    const auto wait = session_.realMsToNextTick();
-    return ended_ || !wait ? kNever : *wait;
-}
-
-Outcome WebForm::step() {
-    session_.pause();
-    return run([&] { session_.step(); });
-}
-
-Outcome WebForm::replay(const std::string& script) {
-    std::optional<session::ReplayStop> stop;
-    Outcome outcome = run([&] { stop = session_.replay(script); });
-    if (stop && !stop->problem.empty()) {
-        outcome.message =
-            "The script stopped at line " + std::to_string(stop->line) + ": " + stop->problem + ".";
-    }
+    outcome.ended = update.ended;
+    outcome.newReadout = update.newReadout;
     return outcome;
 }
 
-std::string WebForm::boxText(int box) const {
-    const auto* design = at(design::kTextBoxes, box);
-    return design ? (*form_.*design->member).Text : std::string();
+Outcome WebForm::type(const std::string& box, const std::string& text) {
+    const auto* design = named(design::kTextBoxes, box);
+    return design ? shown(host_.type(*design, text)) : Outcome{};
 }
 
-bool WebForm::boxEnabled(int box) const {
-    const auto* design = at(design::kTextBoxes, box);
-    return design && (*form_.*design->member).Enabled;
+Outcome WebForm::click(const std::string& button) {
+    const auto* design = named(design::kButtons, button);
+    return design ? shown(host_.click(*design)) : Outcome{};
+}
+
+Outcome WebForm::enter(const std::string& box) {
+    const auto* design = named(design::kTextBoxes, box);
+    return design ? shown(host_.enter(*design)) : Outcome{};
+}
+
+Outcome WebForm::perform(const std::string& action) {
+    const auto named = host::actionNamed(action);
+    return named ? shown(host_.perform(*named)) : Outcome{};
+}
+
+Outcome WebForm::timePassed() {
+    return shown(host_.timePassed());
+}
+
+double WebForm::msToNextTick() const {
+    return host_.msToNextTick().value_or(kNever);
+}
+
+Outcome WebForm::openRun(const std::string& script, const std::string& source) {
+    return shown(host_.openRun(script, source));
+}
+
+std::string WebForm::status() const {
+    const host::Status status = host_.status();
+    std::string text = status.paused ? translated(language_, "status", kPaused) : std::string();
+    if (status.speed != 1) {
+        text += (text.empty() ? "" : kStatusSeparator) + host::speedText(status.speed);
+    }
+    if (status.behind) {
+        text += (text.empty() ? "" : kStatusSeparator) + translated(language_, "status", kBehind);
+    }
+    return text;
+}
+
+std::string WebForm::boxText(const std::string& box) const {
+    const auto* design = named(design::kTextBoxes, box);
+    return design ? (host_.form().*design->member).Text : std::string();
+}
+
+bool WebForm::boxEnabled(const std::string& box) const {
+    const auto* design = named(design::kTextBoxes, box);
+    return design && (host_.form().*design->member).Enabled;
 }
 
 const BatchCanvas& WebForm::draw() {
     canvas_.clear();
-    picture::drawForm(canvas_, *form_);
+    picture::drawForm(canvas_, host_.form());
     return canvas_;
 }
 
 const BatchCanvas& WebForm::drawPicture() {
     draw();
-    picture::drawControls(canvas_, *form_);
+    picture::drawControls(canvas_, host_.form());
     return canvas_;
 }
 
 const BatchCanvas& WebForm::drawIvChart(int width, int height) {
     canvas_.clear(width, height);
-    picture::drawIvChart(canvas_, ivPoints(session_.readouts()), {0, 0, width, height});
+    picture::drawIvChart(canvas_, ivPoints(host_.readouts()), {0, 0, width, height});
     return canvas_;
 }
 
 std::string WebForm::dump() const {
-    return dumpForm(*form_);
-}
-
-std::string WebForm::description() const {
-    const Form1& form = *form_;
-    std::string text = "Energy-band diagram of the p-n junction";
-    if (!form.Timer1.Enabled) {
-        return text + ", before Start: no carriers yet.";
-    }
-    return text + " at a bias of " + form.Text4.Text + " V: " + std::to_string(form.ElectronCount) +
-           " electrons (black dots) and " + std::to_string(form.HoleCount) +
-           " holes (white dots); current readout " + form.Text7.Text + " mA.";
+    return dumpForm(host_.form());
 }
 
 std::string WebForm::ivDescription() const {
-    std::string text = "Current against bias";
-    const auto& entries = session_.readouts().entries();
     std::string points;
-    for (const session::Readout& readout : entries) {
+    for (const session::Readout& readout : host_.readouts().entries()) {
         if (!readout.bias.empty()) {
-            points += (points.empty() ? ": " : "; ") + readout.bias + " V, " +
-                      std::to_string(readout.current) + (readout.partial ? " (part of a period)" : "");
+            points += (points.empty() ? ": " : "; ") + readout.bias + " V, " + std::to_string(readout.current) +
+                      (readout.partial ? " (part of a period)" : "");
         }
     }
-    return text + (points.empty() ? ": no readout at a bias yet." : points + ".");
+    return "Current against bias" + (points.empty() ? ": no readout at a bias yet." : points + ".");
 }
 
-std::string designJson() {
+std::string WebForm::text(const std::string& context, const std::string& source) const {
+    return translated(language_, context, source);
+}
+
+std::string designJson(host::Language language) {
     JsonWriter json;
     json.beginObject();
-    json.key("caption").value(std::string_view(design::kWindowCaption));
+    json.key("caption").value(std::string_view(translated(language, "design", design::kWindowCaption)));
     json.key("width").value(toPixels(design::kClientArea.width));
     json.key("height").value(toPixels(design::kClientArea.height));
     json.key("background").value(packedColour(design::kWindowBackground));
-    writeControls(json, "boxes", design::kTextBoxes);
-    writeControls(json, "buttons", design::kButtons);
+    json.key("twipsPerPixel").value(picture::kTwipsPerPixel);
+    json.key("dashDot").beginArray();
+    for (const int length : picture::kDashDotPattern) {
+        json.value(length);
+    }
+    json.endArray();
+    json.key("language").value(std::string_view(host::catalogueCode(language)));
+    writeControls(json, "boxes", "boxes", design::kTextBoxes, language);
+    writeControls(json, "buttons", "design", design::kButtons, language);
+    writeActions(json, language);
     json.endObject();
     return json.text();
 }

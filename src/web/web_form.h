@@ -1,56 +1,50 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
-#include "core/form/form1.h"
-#include "core/session/session.h"
+#include "core/host/host.h"
+#include "core/host/language.h"
 #include "web/batch_canvas.h"
 
-// The form as the browser page hosts it: a loaded Form1 driven through a
-// session, with every failure turned into what the page shows. The page
-// forwards the user's events and the passing of real time, mirrors the boxes
-// and draws what draw() lists; the rules stay here, in the core.
+// The form as the browser page hosts it: the core's host, in the page's
+// language, on the page's clock. The page forwards the user's events and
+// the passing of real time by the names every front-end uses (boxes
+// "Text1".."Text7", buttons "Command1".."Command3", the action table's
+// names), mirrors the boxes and draws what draw() lists; what an event does
+// and what an error means stay in the core.
 namespace kestrel::web {
 
-// What an event leaves for the page to show: nothing, a message the run
-// carries on after (a box that is not a number, a script that stopped), or
-// a fatal error's message, after which the program has ended.
+// What an event leaves for the page to show.
 struct Outcome {
     std::string message;
     bool fatal = false;
+    bool ended = false;
+    bool newReadout = false;
 };
 
 class WebForm {
 public:
-    WebForm();
+    WebForm(host::Host::Clock clock, host::Language language);
     WebForm(const WebForm&) = delete;
     WebForm& operator=(const WebForm&) = delete;
 
-    // The user's events, by their place in design::kTextBoxes and kButtons.
-    Outcome type(int box, const std::string& text);
-    Outcome click(int button);
-
-    // Real time passed; the next tick falls due in msToNextTick() real
-    // milliseconds, or never (a negative number) while paused or ended.
-    Outcome advance(double realMs);
+    Outcome type(const std::string& box, const std::string& text);
+    Outcome click(const std::string& button);
+    Outcome enter(const std::string& box);
+    // An action of the table that runs on the run; others are the page's.
+    Outcome perform(const std::string& action);
+    Outcome timePassed();
+    // Real milliseconds until the next tick, or a negative number for never.
     [[nodiscard]] double msToNextTick() const;
+    Outcome openRun(const std::string& script, const std::string& source);
 
-    void pause() { session_.pause(); }
-    void resume() { session_.resume(); }
-    [[nodiscard]] bool paused() const { return session_.paused(); }
-    // Pauses a running form, then moves it on by one step.
-    Outcome step();
-    void slower() { session_.slower(); }
-    void faster() { session_.faster(); }
-    [[nodiscard]] double speed() const { return session_.speed(); }
-
-    // Runs a saved script on this form, which must be fresh.
-    Outcome replay(const std::string& script);
-
-    [[nodiscard]] bool ended() const { return ended_; }
-    [[nodiscard]] std::string boxText(int box) const;
-    [[nodiscard]] bool boxEnabled(int box) const;
+    [[nodiscard]] bool ended() const { return host_.ended(); }
+    [[nodiscard]] bool paused() const { return host_.status().paused; }
+    [[nodiscard]] double speed() const { return host_.status().speed; }
+    // The status line: "Paused · 2× · 01:30" as the host's state reads.
+    [[nodiscard]] std::string status() const;
+    [[nodiscard]] std::string boxText(const std::string& box) const;
+    [[nodiscard]] bool boxEnabled(const std::string& box) const;
 
     // The window's picture as drawing commands; with the boxes and buttons
     // drawn in, for a picture to save.
@@ -61,25 +55,26 @@ public:
     const BatchCanvas& drawIvChart(int width, int height);
 
     [[nodiscard]] std::string dump() const;
-    [[nodiscard]] std::string script() const { return session_.script(); }
-    [[nodiscard]] std::string readoutsCsv() const { return session_.readouts().csv(); }
+    [[nodiscard]] std::string record() const { return host_.record(); }
+    [[nodiscard]] std::string readoutsCsv() const { return host_.readouts().csv(); }
     // What the diagram and the I-V chart show, in words, for screen readers.
-    [[nodiscard]] std::string description() const;
+    [[nodiscard]] std::string description() const { return host_.description(); }
     [[nodiscard]] std::string ivDescription() const;
+    // A text of the catalogues in the page's language.
+    [[nodiscard]] std::string text(const std::string& context, const std::string& source) const;
 
 private:
-    template <typename Event>
-    Outcome run(Event&& event);
+    Outcome shown(const host::Update& update) const;
 
-    std::unique_ptr<Form1> form_;
-    session::Session session_;
+    host::Language language_;
+    host::Host host_;
     BatchCanvas canvas_;
-    bool ended_ = false;
 };
 
 // The window's design for the page: its caption, the client area, the text
-// boxes and buttons in logical pixels with their captions, tab order and
-// state, and the speeds, as one JSON object.
-std::string designJson();
+// boxes and buttons in logical pixels with their names, captions (in
+// `language`), tab order and state, and the classroom actions with their
+// captions, what they do and their keys, as one JSON object.
+std::string designJson(host::Language language);
 
 }  // namespace kestrel::web

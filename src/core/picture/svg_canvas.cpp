@@ -4,12 +4,11 @@
 #include <vector>
 
 #include "core/picture/form_picture.h"
+#include "core/picture/pixels.h"
 
 namespace kestrel::picture {
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
-constexpr double kPixelsPerPoint = 96.0 / 72.0;
 // Rough widths of a character, in ems, for wrapping: narrow Latin letters,
 // and the full-width ones of Japanese text.
 constexpr double kNarrowWidth = 0.5;
@@ -27,6 +26,15 @@ std::string px(double twips) {
         number.pop_back();
     }
     return number == "-0" ? "0" : number;
+}
+
+// The dash-dot pattern as SVG's list of lengths.
+std::string dashArray() {
+    std::string lengths;
+    for (const int length : kDashDotPattern) {
+        lengths += (lengths.empty() ? "" : " ") + std::to_string(length);
+    }
+    return lengths;
 }
 
 std::string colour(design::Colour c) {
@@ -123,7 +131,7 @@ void SvgCanvas::line(const LineItem& ends, const design::Pen& pen) {
     body_ += "<line x1=\"" + px(ends.X1) + "\" y1=\"" + px(ends.Y1) + "\" x2=\"" + px(ends.X2) + "\" y2=\"" +
              px(ends.Y2) + "\" stroke=\"" + colour(pen.colour) + "\"";
     if (pen.style == design::LineStyle::DashDot) {
-        body_ += " stroke-dasharray=\"9 3 3 3\"";
+        body_ += " stroke-dasharray=\"" + dashArray() + "\"";
     }
     body_ += "/>\n";
 }

@@ -1,20 +1,17 @@
 'use strict';
 
-// The page: loads the module, hosts one WebForm on a canvas with its boxes
-// and buttons, keeps the form's time with real time, shows its messages, and
-// offers the classroom controls through the menu and the keys. Every rule is
-// the core's; this only forwards events and shows what the form holds.
+// The page: loads the module, hosts one WebForm (the core's host) on a canvas
+// with its boxes and buttons, hands it the user's events and the passing of
+// real time, shows what it answers, and offers the classroom actions of the
+// core's table through the menu and the same keys as the desktop. Every rule
+// is the core's; this only forwards events and shows what the form holds.
 
-// Alt+key: the menu's command.
-const kAltKeys = {
-  KeyK: 'pause', KeyL: 'step', Minus: 'slower', NumpadSubtract: 'slower', Equal: 'faster', NumpadAdd: 'faster',
-  KeyP: 'picture', KeyS: 'save', KeyO: 'open', KeyR: 'readouts', KeyI: 'iv',
-};
-// The I-V chart's size in logical pixels, and in the core's twips.
+// The I-V chart's size in logical pixels; the core draws it in twips.
 const kChartWidth = 600;
 const kChartHeight = 400;
-const kTwipsPerPixel = 15;
 const kChartBackground = 0xffffff;
+// The zoom steps of the form over the size that fits the page.
+const kZoomSteps = [1, 1.25, 1.5, 2, 2.5, 3, 4];
 
 function download(blob, name) {
   const link = document.createElement('a');
@@ -30,30 +27,101 @@ function download(blob, name) {
 class Page {
   constructor(module) {
     this.module = module;
-    this.design = JSON.parse(module.designJson());
-    this.form = new module.WebForm();
+    const asked = new URLSearchParams(location.search).get('lang') || '';
+    this.language = module.languageOf(asked, [...(navigator.languages || [navigator.language || ''])]);
+    this.design = JSON.parse(module.designJson(this.language));
+    setDashDot(this.design.dashDot);
+    for (const action of this.design.actions) {
+      action.matchers = action.keys.map((key) => new KeyMatcher(key));
+    }
+    // Real time; a test may hand the page a clock of its own.
+    this.clock = window.kestrelClock || (() => performance.now());
+    this.form = this.newForm();
     this.element = (id) => document.getElementById(id);
     this.timer = null;
-    this.lastTime = performance.now();
     this.drawRequested = false;
     this.painted = false;
     this.status = '';
+    this.zoom = 1;
 
+    document.documentElement.lang = this.language === 'design' ? 'en' : this.language;
     document.title = this.design.caption;
     this.element('caption').textContent = this.design.caption;
     this.element('message-title').textContent = this.design.caption;
     const formArea = this.element('form');
     Object.assign(formArea.style, {width: this.design.width + 'px', height: this.design.height + 'px'});
     this.controls = new FormControls(formArea, this.design, {
-      type: (box, text) => this.handle(() => this.form.type(box, text)),
-      click: (button) => this.handle(() => this.form.click(button)),
+      type: (box, text) => this.show(this.form.type(box, text)),
+      enter: (box) => this.show(this.form.enter(box)),
+      click: (button) => this.show(this.form.click(button)),
     });
+    this.buildMenu();
+    this.buildKeys();
     this.listen();
     formArea.hidden = false;
     this.layout();
     this.refresh();
     // The window opens with the focus on the first control in tab order.
     this.controls.first.focus();
+  }
+
+  newForm() {
+    return new this.module.WebForm(this.clock, this.language);
+  }
+
+  action(name) {
+    return this.design.actions.find((action) => action.name === name);
+  }
+
+  // The menu's items from the core's table, each with its first key.
+  buildMenu() {
+    const menu = this.element('menu');
+    for (const action of this.design.actions.filter((a) => a.inMenu)) {
+      if (action.startsGroup && menu.childElementCount) {
+        menu.append(document.createElement('hr'));
+      }
+      const item = document.createElement('button');
+      item.type = 'button';
+      item.dataset.command = action.name;
+      item.setAttribute('aria-keyshortcuts', action.keys.join(' '));
+      const caption = document.createElement('span');
+      const key = document.createElement('kbd');
+      key.textContent = action.keys[0];
+      item.append(caption, key);
+      menu.append(item);
+    }
+    this.showMenuCaptions();
+  }
+
+  showMenuCaptions() {
+    const status = {paused: this.form.paused(), speed: this.speedText(), zoom: Math.round(this.zoom * 100) + '%'};
+    for (const item of this.element('menu').querySelectorAll('button[data-command]')) {
+      const action = this.action(item.dataset.command);
+      const caption = action.name === 'pause' && status.paused ? action.captionWhenOn : action.caption;
+      const value = action.name === 'zoom-in' ? status.zoom : status.speed;
+      item.querySelector('span').textContent = caption.replace('%1', value);
+    }
+  }
+
+  speedText() {
+    const speed = this.form.speed();
+    return speed === 0.25 ? '¼×' : speed === 0.5 ? '½×' : speed + '×';
+  }
+
+  // The list of keys from the same table.
+  buildKeys() {
+    const body = this.element('keys-table').querySelector('tbody');
+    for (const action of this.design.actions) {
+      const row = body.insertRow();
+      const keys = row.insertCell();
+      action.keys.forEach((key, n) => {
+        if (n) {
+          keys.append(', ');
+        }
+        keys.append(Object.assign(document.createElement('kbd'), {textContent: key}));
+      });
+      row.insertCell().textContent = action.what;
+    }
   }
 
   listen() {
@@ -88,11 +156,13 @@ class Page {
     }, {once: true});
   }
 
-  // The form scaled to fit the page, the canvas's pixels those of the device.
+  // The form scaled to fit the page (times the zoom), the canvas's pixels
+  // those of the device.
   layout() {
     const stage = this.element('stage').getBoundingClientRect();
     const {width, height} = this.design;
-    const scale = Math.max(0.1, Math.min(stage.width / width, stage.height / height));
+    const fit = Math.max(0.1, Math.min(stage.width / width, stage.height / height));
+    const scale = fit * this.zoom;
     const left = Math.max(0, (stage.width - width * scale) / 2);
     const top = Math.max(0, (stage.height - height * scale) / 2);
     this.element('form').style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
@@ -105,29 +175,12 @@ class Page {
     this.requestDraw();
   }
 
-  // Every event: first the ticks that fell due, then the event, then what it
-  // leaves to show.
-  handle(event) {
-    if (this.form.ended()) {
-      return;
-    }
-    this.catchUp();
-    if (!this.form.ended()) {
-      this.show(event());
-    }
-    this.refresh();
-  }
-
-  catchUp() {
-    const now = performance.now();
-    this.show(this.form.advance(now - this.lastTime));
-    this.lastTime = now;
-  }
-
+  // What the host answered: its message, then the form as it now stands.
   show(outcome) {
     if (outcome && outcome.message) {
       this.showMessage(outcome.message);
     }
+    this.refresh();
   }
 
   refresh() {
@@ -141,9 +194,9 @@ class Page {
     this.requestDraw();
     const wait = this.form.msToNextTick();
     if (wait >= 0) {
-      this.timer = setTimeout(() => this.handle(() => null), wait);
+      this.timer = setTimeout(() => this.show(this.form.timePassed()), wait);
     }
-    this.setStatus(this.form.paused() ? 'Paused: Alt+K carries on' : `Speed ×${this.form.speed()}`);
+    this.setStatus(this.form.status());
     if (this.element('iv').open) {
       this.drawIvChart();
     }
@@ -161,7 +214,8 @@ class Page {
     const scale = window.devicePixelRatio || 1;
     canvas.width = Math.round(kChartWidth * scale);
     canvas.height = Math.round(kChartHeight * scale);
-    const drawing = this.form.drawIvChart(kChartWidth * kTwipsPerPixel, kChartHeight * kTwipsPerPixel);
+    const twips = this.design.twipsPerPixel;
+    const drawing = this.form.drawIvChart(kChartWidth * twips, kChartHeight * twips);
     new Painter(canvas, scale).paint(drawing, kChartBackground, kChartWidth, kChartHeight);
   }
 
@@ -202,7 +256,7 @@ class Page {
     this.element('ended').hidden = false;
     this.element('menu-button').disabled = true;
     this.showMenu(false, false);
-    this.setStatus('Ended');
+    this.setStatus('');
     if (!this.element('message').open) {
       this.element('run-again').focus();
     }
@@ -231,7 +285,7 @@ class Page {
     menu.hidden = !open;
     this.element('menu-button').setAttribute('aria-expanded', String(open));
     if (open) {
-      menu.querySelector('[data-command="pause"] span').textContent = this.form.paused() ? 'Carry on' : 'Pause';
+      this.showMenuCaptions();
       menu.querySelector('button').focus();
     } else if (focus) {
       this.element('menu-button').focus();
@@ -239,15 +293,14 @@ class Page {
   }
 
   onKey(event) {
-    if (this.form.ended() || document.querySelector('dialog[open]')) {
+    if (this.form.ended() || document.querySelector('dialog[open]:not(#iv)')) {
       return;
     }
     if (event.key === 'Escape' && !this.element('menu').hidden) {
       this.showMenu(false);
       return;
     }
-    const name = event.key === 'F1' ? 'keys'
-               : event.altKey && !event.ctrlKey && !event.metaKey ? kAltKeys[event.code] : undefined;
+    const name = actionForEvent(this.design.actions, event);
     if (name) {
       event.preventDefault();
       this.command(name);
@@ -256,49 +309,61 @@ class Page {
 
   command(name) {
     const form = this.form;
+    if (this.action(name)?.onTheRun) {
+      this.show(form.perform(name));
+      this.showMenuCaptions();
+      return;
+    }
     switch (name) {
-      case 'pause': return this.handle(() => (form.paused() ? form.resume() : form.pause()));
-      case 'step': return this.handle(() => form.step());
-      case 'slower': return this.handle(() => form.slower());
-      case 'faster': return this.handle(() => form.faster());
-      case 'picture': return this.handle(() => this.savePicture());
-      case 'save':
-        return this.handle(() => download(new Blob([form.script()], {type: 'text/plain'}), 'kestrel-run.replay'));
-      case 'readouts':
-        return this.handle(() => download(new Blob([form.readoutsCsv()], {type: 'text/csv'}), 'kestrel-readouts.csv'));
-      case 'open': return this.element('script-file').click();
+      case 'zoom-in': return this.setZoom(kZoomSteps.find((step) => step > this.zoom) || this.zoom);
+      case 'zoom-out': return this.setZoom([...kZoomSteps].reverse().find((step) => step < this.zoom) || this.zoom);
+      case 'actual-size': return this.setZoom(1);
+      case 'full-screen':
+        return document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen();
+      case 'leave-full-screen': return document.fullscreenElement && document.exitFullscreen();
+      case 'save-picture': return this.picture().toBlob((blob) => download(blob, 'kestrel-picture.png'), 'image/png');
+      case 'copy-picture': return this.copyPicture();
+      case 'save-run': return download(new Blob([form.record()], {type: 'text/plain'}), 'kestrel-run.replay');
+      case 'save-readouts':
+        return download(new Blob([form.readoutsCsv()], {type: 'text/csv'}), 'kestrel-readouts.csv');
+      case 'open-run': return this.element('script-file').click();
       case 'keys': return this.element('keys').showModal();
-      case 'iv':
+      case 'iv-chart':
         this.element('iv').showModal();
         return this.drawIvChart(true);
     }
   }
 
+  setZoom(zoom) {
+    this.zoom = zoom;
+    this.layout();
+    this.showMenuCaptions();
+  }
+
   // The window as it is now, its boxes and buttons drawn in, one pixel per
   // logical pixel.
-  savePicture() {
+  picture() {
     const canvas = document.createElement('canvas');
     canvas.width = this.design.width;
     canvas.height = this.design.height;
     new Painter(canvas, 1).paint(this.form.drawPicture(), this.design.background, canvas.width, canvas.height);
-    canvas.toBlob((blob) => download(blob, 'kestrel-picture.png'), 'image/png');
+    return canvas;
   }
 
-  // A saved run replayed on a fresh form; the run goes on live from its end.
+  copyPicture() {
+    const png = new Promise((resolve) => this.picture().toBlob(resolve, 'image/png'));
+    navigator.clipboard?.write([new ClipboardItem({'image/png': png})]).catch(() => {});
+  }
+
+  // A saved run, replayed beside the class's run; it takes over only when
+  // it replays to its end, and otherwise the page says why.
   async openScript(input) {
     const file = input.files[0];
     input.value = '';
     if (!file || this.form.ended()) {
       return;
     }
-    const text = await file.text();
-    const fresh = new this.module.WebForm();
-    const outcome = fresh.replay(text);
-    this.form.delete();
-    this.form = fresh;
-    this.lastTime = performance.now();
-    this.show(outcome);
-    this.refresh();
+    this.show(this.form.openRun(await file.text(), file.name));
   }
 }
 
@@ -307,10 +372,12 @@ createKestrelModule().then((module) => {
   // For tests and the curious: the form's state as the replay tool dumps it.
   window.kestrel = {
     dump: () => page.form.dump(),
-    script: () => page.form.script(),
+    script: () => page.form.record(),
     ended: () => page.form.ended(),
     paused: () => page.form.paused(),
     painted: () => page.painted,
+    // Real time has passed on the page's clock.
+    timePassed: () => page.show(page.form.timePassed()),
   };
 }, (error) => {
   document.getElementById('status').textContent = 'Kestrel Sim could not start: ' + error;

@@ -7,8 +7,13 @@
 
 const DrawCommand = {Line: 1, Rectangle: 2, Ellipse: 3, Dot: 4, Point: 5, Text: 6};
 const kCommandStride = 8;
-// The window's dash-dot pen, in pixels: dash, gap, dot, gap.
-const kDashDot = [true, true, true, true, false, false, true, false, false];
+// The dash-dot pen's pixels, on or off, from the core's pattern of lengths
+// (dash, gap, dot, gap); the page sets it from the design.
+let dashDotPixels = [true];
+
+function setDashDot(lengths) {
+  dashDotPixels = lengths.flatMap((length, n) => Array(length).fill(n % 2 === 0));
+}
 const kOutline = '#000000';
 
 function cssColour(colour) {
@@ -28,7 +33,7 @@ function linePixels(x1, y1, x2, y2, dashed) {
   let x = x1;
   let y = y1;
   for (let n = 0; ; ++n) {
-    if (!dashed || kDashDot[n % kDashDot.length]) {
+    if (!dashed || dashDotPixels[n % dashDotPixels.length]) {
       const last = runs[runs.length - 1];
       const joins = last && (alongX ? last[1] === y && last[0] + last[2] === x && sx > 0
                                     : last[0] === x && last[1] + last[3] === y && sy > 0);
