@@ -48,7 +48,7 @@ constexpr int kProgressSteps = 1000;
 
 }  // namespace
 
-FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
+FormWindow::FormWindow(MessageSink showMessage, QWidget* parent, host::Host::Clock clock)
     : QWidget(parent), showMessage_(std::move(showMessage)) {
     // Before anything below can ask for the window's accessible interface.
     installFormAccessibility();
@@ -64,8 +64,11 @@ FormWindow::FormWindow(MessageSink showMessage, QWidget* parent)
     setGeometry(QRect(placeOnScreen(client, availableAround(client)), client.size()));
     setMinimumSize(client.size());
 
-    clock_ = new RunClock([this] { clockDue(); }, this);
-    host_ = std::make_unique<host::Host>([this] { return clock_->nowMs(); }, host::Wording(translateCoreText));
+    clock_ = new RunClock([this] { timePassed(); }, this);
+    if (!clock) {
+        clock = [this] { return clock_->nowMs(); };
+    }
+    host_ = std::make_unique<host::Host>(std::move(clock), host::Wording(translateCoreText));
     surface_ = new FormSurface(host_->form(), this);
     surface_->setGeometry(rect());
     if (frameLog_) {
@@ -194,7 +197,7 @@ void FormWindow::showUpdate(const host::Update& update) {
 }
 
 // The frame log names the work after the step when one ran.
-void FormWindow::clockDue() {
+void FormWindow::timePassed() {
     if (!frameLog_) {
         showUpdate(host_->timePassed());
         return;

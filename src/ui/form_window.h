@@ -37,7 +37,10 @@ public:
     // message has been seen; any other leaves the program running.
     using MessageSink = std::function<void(QWidget* parent, const QString& text, bool fatal)>;
 
-    explicit FormWindow(MessageSink showMessage = showMessageBox, QWidget* parent = nullptr);
+    // Real time comes from the window's own clock unless `clock` is given
+    // (a test's, moved by hand).
+    explicit FormWindow(MessageSink showMessage = showMessageBox, QWidget* parent = nullptr,
+                        host::Host::Clock clock = nullptr);
     ~FormWindow() override;
 
     [[nodiscard]] const host::Host& host() const { return *host_; }
@@ -55,6 +58,8 @@ public:
     void tickTimer(int number);
     // Whether the real-time clock waits for the next tick.
     [[nodiscard]] bool clockRuns() const;
+    // The clock's time has come: real time has passed.
+    void timePassed();
 
     // The classroom controls.
     void perform(host::Action action);
@@ -101,7 +106,6 @@ private:
 
     // Shows what the host answered.
     void showUpdate(const host::Update& update);
-    void clockDue();
     void mirrorForm();
     void showState();
     void placeSurface();

@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
 
 #include "core/dump/form_dump.h"
 #include "core/host/limits.h"
-#include "replay_engine.h"
 
 // The one host every front-end drives: events, time, the classroom actions,
 // the record of a run and its readouts, opening a saved run, the messages.
@@ -30,50 +28,6 @@ struct Hosted {
         return host.timePassed();
     }
 };
-
-// What the replay tool makes of a script: its last dump.
-std::string replayedDump(const std::string& script) {
-    std::istringstream in(script + "dump\n");
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(replayScript(in, out, err), 0) << err.str();
-    return out.str().substr(0, out.str().size() - 1);
-}
-
-long ticksOf(const std::string& script, const char* timer) {
-    const std::regex tick(std::string("tick ") + timer + "(?: ([0-9]+))?\n");
-    long total = 0;
-    for (auto m = std::sregex_iterator(script.begin(), script.end(), tick); m != std::sregex_iterator();
-         ++m) {
-        total += (*m)[1].matched ? std::stol((*m)[1].str()) : 1;
-    }
-    return total;
-}
-
-TEST(Host, PausedNothingChangesAndAStepPausesFirstThenTicksOnce) {
-    Hosted run;
-    run.host.type(kBias, "0.3");
-    run.host.click(kStart);
-    run.wait(120);
-    run.host.perform(Action::Step);  // while running: pauses, then steps
-    EXPECT_TRUE(run.host.status().paused);
-    EXPECT_EQ(run.host.status().steps, 3);
-    const std::string before = dumpForm(run.host.form());
-    for (int n = 0; n < 100; ++n) {
-        run.wait(10);
-    }
-    EXPECT_EQ(dumpForm(run.host.form()), before);
-    EXPECT_FALSE(run.host.msToNextTick());
-
-    for (int n = 0; n < 450; ++n) {
-        run.host.perform(Action::Step);
-    }
-    const std::string script = run.host.record();
-    EXPECT_EQ(ticksOf(script, "Timer1"), 453);
-    EXPECT_EQ(ticksOf(script, "Timer2"), 2);  // at 10 s and 20 s of the form's time
-    EXPECT_TRUE(script.starts_with("type Text4 0.3\nclick Command1\ntick Timer1")) << script;
-    EXPECT_EQ(replayedDump(script), dumpForm(run.host.form()));
-}
 
 // However the real time comes (a busy machine, a fast or slow speed), the
 // form's timers fall due in the same order and every tick runs.

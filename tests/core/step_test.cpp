@@ -81,6 +81,33 @@ TEST(Move, EndsWhereItsRegionAllows) {
     }
 }
 
+// A carrier is home on its own side of the depletion region: an electron
+// left of its right edge, a hole right of its left edge. One that ends
+// exactly on that edge is not home, and the contact counts it as gone.
+TEST(Move, HomeEndsAtTheFarEdgeOfTheDepletionRegion) {
+    struct HomeCase {
+        bool electron;
+        DotItem from;
+        bool home;
+    };
+    const HomeCase cases[] = {
+        {true, {5160, 1095}, false},
+        {true, {5159, 1000}, true},
+        {false, {4080, 3120}, false},
+        {false, {4081, 3320}, true},
+    };
+    for (const HomeCase& c : cases) {
+        Form1 form = startedForm();
+        form.ElectronCount = form.HoleCount = 1;
+        DotItem& dot = (c.electron ? form.Shape1 : form.Shape2)(1);
+        dot = c.from;
+        form.random().preset({kStay, 0, kStay});
+        const bool home = c.electron ? form.MoveElectron(1) : form.MoveHole(1);
+        EXPECT_EQ(dot.Left, c.from.Left) << "the case must end where it started";
+        EXPECT_EQ(home, c.home) << (c.electron ? "electron" : "hole") << " at " << c.from.Left;
+    }
+}
+
 TEST(GeneratePair, ChanceIsThreeThousandTimesTheDrawAgainstTheTemperature) {
     Form1 form = startedForm();
     const auto generates = [&form](int temperature, float r) {

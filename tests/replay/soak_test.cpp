@@ -14,8 +14,9 @@
 // other than the window's (Text2 and Text3, which scripts may type) and texts
 // that are not numbers, pressing "Start" and "Restart" — and the readout and
 // marker timers firing, with every promise of CheckedReplay checked after
-// every event. A failed session is written as soak-failure.replay for
-// kestrel-replay; KESTREL_SOAK_SEED picks another session.
+// every event. A failed session is written into the build folder for
+// kestrel-replay, and the failure names it; KESTREL_SOAK_SEED picks another
+// session.
 namespace kestrel {
 namespace {
 
@@ -82,10 +83,10 @@ TEST(Soak, RandomUseKeepsEveryPromise) {
         }
     }
     if (!problem.empty()) {
-        std::ofstream("soak-failure.replay") << replay.script();
+        std::ofstream(KESTREL_SOAK_FAILURE) << replay.script();
     }
-    EXPECT_EQ(problem, "") << "seed " << seed << ", tick " << ticks
-                           << "; soak-failure.replay replays the session with kestrel-replay";
+    EXPECT_EQ(problem, "") << "seed " << seed << ", tick " << ticks << "; " << KESTREL_SOAK_FAILURE
+                           << " replays the session with kestrel-replay";
 }
 
 }  // namespace

@@ -21,7 +21,8 @@ const kChromiumFlags = [
   '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync',
 ];
-export const kTwipsPerPixel = 15;
+// The core's twips to a logical pixel, as the page reports it.
+let twipsPerPixel;
 
 // python3 -m http.server on a free port of the loopback address.
 export async function startServer() {
@@ -55,7 +56,7 @@ export async function openBrowser({viewport = {width: 1000, height: 700}, device
   page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
   page.on('pageerror', (error) => errors.push(error.message));
   return {
-    page, errors,
+    page, errors, context,
     close: async () => {
       await context.close();
       rmSync(profile, {recursive: true, force: true});
@@ -66,6 +67,7 @@ export async function openBrowser({viewport = {width: 1000, height: 700}, device
 export async function openPage(page, url) {
   await page.goto(url);
   await page.waitForFunction(() => window.kestrel && window.kestrel.painted());
+  twipsPerPixel = await page.evaluate(() => window.kestrel.twipsPerPixel);
 }
 
 // The replay tool's dump after a script: where the simulation has everything.
@@ -114,6 +116,6 @@ export async function pageState(page) {
 
 // A length in twips held as a single, in the window's logical pixels.
 export function px(twips) {
-  const pixels = Math.fround(twips) / kTwipsPerPixel;
+  const pixels = Math.fround(twips) / twipsPerPixel;
   return Math.sign(pixels) * Math.floor(Math.abs(pixels) + 0.5);
 }

@@ -43,6 +43,7 @@ class Page {
     this.painted = false;
     this.status = '';
     this.zoom = 1;
+    this.openings = 0;  // saved runs the page has opened or refused
 
     document.documentElement.lang = this.language === 'design' ? 'en' : this.language;
     document.title = this.design.caption;
@@ -301,7 +302,8 @@ class Page {
       return;
     }
     const name = actionForEvent(this.design.actions, event);
-    if (name) {
+    // Escape is the browser's own (closing a dialog) unless in full screen.
+    if (name && !(name === 'leave-full-screen' && !document.fullscreenElement)) {
       event.preventDefault();
       this.command(name);
     }
@@ -364,6 +366,7 @@ class Page {
       return;
     }
     this.show(this.form.openRun(await file.text(), file.name));
+    ++this.openings;
   }
 }
 
@@ -375,7 +378,10 @@ createKestrelModule().then((module) => {
     script: () => page.form.record(),
     ended: () => page.form.ended(),
     paused: () => page.form.paused(),
+    speed: () => page.form.speed(),
     painted: () => page.painted,
+    openings: () => page.openings,
+    twipsPerPixel: page.design.twipsPerPixel,
     // Real time has passed on the page's clock.
     timePassed: () => page.show(page.form.timePassed()),
   };
