@@ -564,4 +564,15 @@
         <translation>the run would hold more than 100000 readouts</translation>
     </message>
 </context>
+<context>
+    <name>status</name>
+    <message>
+        <source>Paused</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>Behind: the machine cannot keep up</source>
+        <translation>Behind: the machine cannot keep up</translation>
+    </message>
+</context>
 </TS>

@@ -564,4 +564,15 @@
         <translation>実行の読み取りが 100000 件を超えることになります</translation>
     </message>
 </context>
+<context>
+    <name>status</name>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>Behind: the machine cannot keep up</source>
+        <translation>遅れ：処理が追いついていません</translation>
+    </message>
+</context>
 </TS>

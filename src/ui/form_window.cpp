@@ -221,6 +221,9 @@ void FormWindow::mirrorForm() {
         edit->setEnabled(item.Enabled);
     }
     surface_->showChanges();
+    if (host_->status().behind != shownBehind_) {
+        showState();
+    }
     news_->afterEvent(form, host_->readouts().entries().size());
     clock_->schedule(host_->msToNextTick());
     if (ivChart_) {
@@ -309,6 +312,10 @@ void FormWindow::showState() {
     if (zoom_ != 1) {
         state << tr("Zoom %1").arg(zoomText(zoom_));
     }
+    if (status.behind) {
+        state << QString::fromStdString(host_->wording().text("status", host::kBehindText));
+    }
+    shownBehind_ = status.behind;
     const QString caption = designText(design::kWindowCaption);
     setWindowTitle(state.isEmpty() ? caption
                                    : state.join(QStringLiteral(", ")) + QStringLiteral(" – ") + caption);

@@ -123,6 +123,7 @@ private:
     QPointer<KeysDialog> keysDialog_;
     std::unique_ptr<DiagramNews> news_;
     double zoom_ = 1;
+    bool shownBehind_ = false;  // the title says the run has slowed down
     bool ended_ = false;
     std::unique_ptr<FrameLog> frameLog_ = FrameLog::fromEnvironment();
 };

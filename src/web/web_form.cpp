@@ -15,7 +15,6 @@ namespace {
 constexpr double kNever = -1;
 constexpr const char* kStatusSeparator = " · ";
 constexpr const char* kPaused = KESTREL_TEXT("status", "Paused");
-constexpr const char* kBehind = KESTREL_TEXT("status", "Behind: the machine cannot keep up");
 
 template <typename Item, std::size_t Count>
 const Item* named(const std::array<Item, Count>& table, const std::string& name) {
@@ -142,7 +141,7 @@ std::string WebForm::status() const {
         text += (text.empty() ? "" : kStatusSeparator) + host::speedText(status.speed);
     }
     if (status.behind) {
-        text += (text.empty() ? "" : kStatusSeparator) + translated(language_, "status", kBehind);
+        text += (text.empty() ? "" : kStatusSeparator) + translated(language_, "status", host::kBehindText);
     }
     return text;
 }

@@ -33,6 +33,9 @@ struct Update {
     bool ended = false;  // the program has ended; exitStatus() says how
 };
 
+// What a status line says while the run has slowed down (context "status").
+inline constexpr const char* kBehindText = KESTREL_TEXT("status", "Behind: the machine cannot keep up");
+
 // How the run stands, for a status line a class can read.
 struct Status {
     bool paused = false;
