@@ -10,6 +10,7 @@
 
 #include "core/dump/form_dump.h"
 #include "core/dump/json_writer.h"
+#include "core/host/limits.h"
 #include "core/picture/svg_canvas.h"
 #include "fault_explanation.h"
 
@@ -84,10 +85,27 @@ std::ostream& ReplayEngine::complain() {
     return err_ << "kestrel-replay: line " << lineNumber_ << ": ";
 }
 
+// Reads one line, but no more of it than one byte past the longest a
+// script may have, so input without line ends (a device) cannot use up the
+// memory: the host refuses a line that long.
+bool readLine(std::istream& in, std::string& line) {
+    line.clear();
+    for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
+        if (c == '\n') {
+            return true;
+        }
+        line += static_cast<char>(c);
+        if (line.size() > host::kMostLineBytes) {
+            return true;
+        }
+    }
+    return !line.empty();
+}
+
 int replayScript(std::istream& in, std::ostream& out, std::ostream& err) {
     ReplayEngine engine(out, err);
     std::string line;
-    for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
+    for (int lineNumber = 1; readLine(in, line); ++lineNumber) {
         if (const auto status = engine.runLine(line, lineNumber)) {
             out.flush();
             return *status;
