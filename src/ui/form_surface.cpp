@@ -154,7 +154,7 @@ void FormSurface::paintEvent(QPaintEvent* event) {
         painter.scale(zoom_, zoom_);
     }
     QtCanvas canvas(painter, designFont_, letterFont_, dotSprites_, event->region());
-    picture::drawForm(canvas, *form_);
+    picture::drawForm(canvas, *form_, translateCoreText);
 }
 
 void FormSurface::contextMenuEvent(QContextMenuEvent* event) {

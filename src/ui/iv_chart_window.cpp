@@ -5,6 +5,7 @@
 
 #include "core/form/design.h"
 #include "core/picture/iv_chart.h"
+#include "ui/core_texts.h"
 #include "ui/qt_canvas.h"
 #include "ui/twips.h"
 
@@ -48,7 +49,8 @@ void IvChartWindow::paintEvent(QPaintEvent* event) {
     painter.fillRect(rect(), Qt::white);
     QtCanvas canvas(painter, font(), font(), marks_, event->region());
     const std::vector<picture::IvPoint> points = pointsOf(shown_);
-    picture::drawIvChart(canvas, points, {0, 0, width() * kTwipsPerPixel, height() * kTwipsPerPixel});
+    picture::drawIvChart(canvas, points, {0, 0, width() * kTwipsPerPixel, height() * kTwipsPerPixel},
+                         translateCoreText);
 }
 
 }  // namespace kestrel::ui

@@ -1,8 +1,8 @@
 #include "ui/qt_canvas.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
-#include "ui/core_texts.h"
 #include "ui/dot_sprite.h"
 #include "ui/twips.h"
 
@@ -93,13 +93,16 @@ void QtCanvas::point(float x, float y, design::Colour colour) {
 
 void QtCanvas::text(const design::TwipsRect& box, std::string_view text, const design::Font& font,
                     picture::TextAlign align) {
-    int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip;
-    if (align == picture::TextAlign::Centred) {
-        flags = Qt::AlignCenter;
-    }
+    const int topLeft = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip;
+    const int flags = align == picture::TextAlign::Centred ? static_cast<int>(Qt::AlignCenter) : topLeft;
     painter_.setFont(font.family ? letterFont_ : defaultFont_);
     painter_.setPen(Qt::black);
-    painter_.drawText(pixels(box), flags, designText(text));
+    painter_.drawText(pixels(box), flags, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+double QtCanvas::textWidth(std::string_view text, const design::Font& font) {
+    const QFontMetricsF metrics(font.family ? letterFont_ : defaultFont_);
+    return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 QRect dotArea(const DotItem& dot, int dotSize) {

@@ -16,7 +16,7 @@ struct DotSprites;
 // outlines are one pixel wide, nothing is antialiased. A zoomed window scales
 // the painter, so lines, dots and texts grow alike. Dots outside `area` (the
 // painter's device pixels) are skipped, so a step repaints only what it
-// changed. Texts are the design's captions in the window's language.
+// changed. Texts come in the window's language, broken into their lines.
 class QtCanvas : public picture::Canvas {
 public:
     QtCanvas(QPainter& painter, const QFont& defaultFont, const QFont& letterFont, DotSprites& dots,
@@ -29,6 +29,7 @@ public:
     void point(float x, float y, design::Colour colour) override;
     void text(const design::TwipsRect& box, std::string_view text, const design::Font& font,
               picture::TextAlign align) override;
+    double textWidth(std::string_view text, const design::Font& font) override;
 
 private:
     QPainter& painter_;

@@ -23,6 +23,20 @@ int packedColour(design::Colour colour) {
     return (colour.red << 16) | (colour.green << 8) | colour.blue;
 }
 
+double BatchCanvas::textWidth(std::string_view text, const design::Font& font) {
+    if (!measure_) {
+        return 0;
+    }
+    std::pair<std::string, std::string> key{cssFont(font), std::string(text)};
+    const auto known = widths_.find(key);
+    if (known != widths_.end()) {
+        return known->second;
+    }
+    const double width = measure_(key.second, key.first);
+    widths_.emplace(std::move(key), width);
+    return width;
+}
+
 std::string cssFont(const design::Font& font) {
     std::string families;
     if (font.family) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -28,6 +30,10 @@ inline constexpr int kStride = 8;
 
 class BatchCanvas : public picture::Canvas {
 public:
+    // How wide the page draws a text in a CSS font, in CSS pixels.
+    using Measure = std::function<double(const std::string& text, const std::string& cssFont)>;
+    void setMeasure(Measure measure) { measure_ = std::move(measure); }
+
     // Starts a new drawing of width by height twips; dots outside it, such
     // as the carriers parked below the client area, are left out.
     void clear(int width = design::kClientArea.width, int height = design::kClientArea.height);
@@ -39,6 +45,8 @@ public:
     void point(float x, float y, design::Colour colour) override;
     void text(const design::TwipsRect& box, std::string_view text, const design::Font& font,
               picture::TextAlign align) override;
+    // Asked of the page once for each text and font.
+    double textWidth(std::string_view text, const design::Font& font) override;
 
     [[nodiscard]] const std::vector<double>& commands() const { return commands_; }
     [[nodiscard]] const std::vector<std::string>& texts() const { return texts_; }
@@ -50,6 +58,8 @@ private:
     std::vector<double> commands_;
     std::vector<std::string> texts_;
     std::unordered_map<std::string, int> indices_;
+    Measure measure_;
+    std::map<std::pair<std::string, std::string>, double> widths_;
     int width_ = design::kClientArea.width;
     int height_ = design::kClientArea.height;
 };

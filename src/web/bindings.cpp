@@ -69,6 +69,13 @@ WebForm* makeWebForm(val clock, const std::string& language) {
                        host::languageNamed(language).value_or(host::Language::Design));
 }
 
+// The page's measure of a text: a function of the text and a CSS font.
+void setTextMeasure(WebForm& form, val measure) {
+    form.setTextMeasure([measure](const std::string& text, const std::string& font) {
+        return measure(text, font).as<double>();
+    });
+}
+
 std::string designFor(const std::string& language) {
     return designJson(host::languageNamed(language).value_or(host::Language::Design));
 }
@@ -102,6 +109,7 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("status", &WebForm::status)
         .function("boxText", &WebForm::boxText)
         .function("boxEnabled", &WebForm::boxEnabled)
+        .function("setTextMeasure", &setTextMeasure)
         .function("draw", &draw)
         .function("drawPicture", &drawPicture)
         .function("drawIvChart", &drawIvChart)

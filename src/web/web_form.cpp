@@ -158,19 +158,19 @@ bool WebForm::boxEnabled(const std::string& box) const {
 
 const BatchCanvas& WebForm::draw() {
     canvas_.clear();
-    picture::drawForm(canvas_, host_.form());
+    picture::drawForm(canvas_, host_.form(), host_.wording().translate());
     return canvas_;
 }
 
 const BatchCanvas& WebForm::drawPicture() {
     draw();
-    picture::drawControls(canvas_, host_.form());
+    picture::drawControls(canvas_, host_.form(), host_.wording().translate());
     return canvas_;
 }
 
 const BatchCanvas& WebForm::drawIvChart(int width, int height) {
     canvas_.clear(width, height);
-    picture::drawIvChart(canvas_, ivPoints(host_.readouts()), {0, 0, width, height});
+    picture::drawIvChart(canvas_, ivPoints(host_.readouts()), {0, 0, width, height}, host_.wording().translate());
     return canvas_;
 }
 

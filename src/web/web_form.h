@@ -46,6 +46,10 @@ public:
     [[nodiscard]] std::string boxText(const std::string& box) const;
     [[nodiscard]] bool boxEnabled(const std::string& box) const;
 
+    // How the page measures a text in a CSS font, for breaking texts into
+    // the lines of their boxes.
+    void setTextMeasure(BatchCanvas::Measure measure) { canvas_.setMeasure(std::move(measure)); }
+
     // The window's picture as drawing commands; with the boxes and buttons
     // drawn in, for a picture to save.
     const BatchCanvas& draw();

@@ -34,6 +34,7 @@ public:
         dots.push_back(dot);
     }
     void point(float, float, design::Colour) override { calls.push_back("point"); }
+    double textWidth(std::string_view, const design::Font&) override { return 0; }
     void text(const design::TwipsRect&, std::string_view, const design::Font&, picture::TextAlign) override {
         calls.push_back("text");
     }

@@ -110,6 +110,7 @@ public:
         ++(fill == design::kWhite ? hollow : filled);
     }
     void point(float, float, design::Colour) override {}
+    double textWidth(std::string_view, const design::Font&) override { return 0; }
     void text(const design::TwipsRect&, std::string_view text, const design::Font&,
               picture::TextAlign) override {
         texts.emplace_back(text);

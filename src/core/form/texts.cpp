@@ -2,6 +2,10 @@
 
 namespace kestrel::texts {
 
+std::string inLanguage(const Translate& translate, std::string_view context, std::string_view text) {
+    return translate ? translate(context, text) : std::string(text);
+}
+
 std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
     std::string text;
     text.reserve(pattern.size());

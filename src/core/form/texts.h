@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -14,6 +15,15 @@
 #define KESTREL_TEXT(context, text) text
 
 namespace kestrel::texts {
+
+// A marked text in the user's language, looked up under its context; gives
+// the text back when it has no translation. Each front-end passes its own
+// (the desktop's installed catalogues, the page's built-in ones); none reads
+// as designed.
+using Translate = std::function<std::string(std::string_view context, std::string_view text)>;
+
+// `text` of `context` through `translate`, or as designed without one.
+std::string inLanguage(const Translate& translate, std::string_view context, std::string_view text);
 
 // `pattern` with %1, %2, ... replaced by the values in that order, in one
 // pass: a value holding "%1" is kept as it is. A number with no value stays.

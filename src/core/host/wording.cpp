@@ -16,7 +16,7 @@ constexpr const char* kRunNotOpened = KESTREL_TEXT(
 Wording::Wording(Translate translate) : translate_(std::move(translate)) {}
 
 std::string Wording::text(std::string_view context, std::string_view text) const {
-    return translate_ ? translate_(context, text) : std::string(text);
+    return texts::inLanguage(translate_, context, text);
 }
 
 std::string Wording::error(const RunTimeError& error) const {

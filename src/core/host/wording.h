@@ -13,15 +13,14 @@
 // as designed.
 namespace kestrel::host {
 
-// A marked text (texts.h) in the user's language, looked up under its
-// context; gives the text back when it has no translation.
-using Translate = std::function<std::string(std::string_view context, std::string_view text)>;
+using texts::Translate;
 
 class Wording {
 public:
     explicit Wording(Translate translate = nullptr);
 
     [[nodiscard]] std::string text(std::string_view context, std::string_view text) const;
+    [[nodiscard]] const Translate& translate() const { return translate_; }
 
     // An input error's message, its box named in the language.
     [[nodiscard]] std::string error(const RunTimeError& error) const;

@@ -1,5 +1,7 @@
 #include "core/picture/form_picture.h"
 
+#include "core/picture/text_wrap.h"
+
 namespace kestrel::picture {
 namespace {
 
@@ -38,9 +40,9 @@ design::Colour plotColour(int colour) {
 
 }  // namespace
 
-void drawForm(Canvas& canvas, const Form1& form) {
+void drawForm(Canvas& canvas, const Form1& form, const texts::Translate& translate) {
     for (const auto& label : design::kLabels) {
-        canvas.text(label.box, label.caption, label.font, TextAlign::TopLeftWrapped);
+        drawWrapped(canvas, label.box, texts::inLanguage(translate, "design", label.caption), label.font);
     }
     drawShapes(canvas);
     drawLines(canvas, form, LineLayer::Diagram);
@@ -52,14 +54,15 @@ void drawForm(Canvas& canvas, const Form1& form) {
     drawLines(canvas, form, LineLayer::Marker);
 }
 
-void drawControls(Canvas& canvas, const Form1& form) {
+void drawControls(Canvas& canvas, const Form1& form, const texts::Translate& translate) {
     for (const auto& box : design::kTextBoxes) {
         canvas.rectangle(box.box, &design::kWhite);
-        canvas.text(box.box, (form.*box.member).Text, design::kDefaultFont, TextAlign::TopLeftWrapped);
+        drawWrapped(canvas, box.box, (form.*box.member).Text, design::kDefaultFont);
     }
     for (const auto& button : design::kButtons) {
         canvas.rectangle(button.box, &design::kButtonFace);
-        canvas.text(button.box, button.caption, design::kDefaultFont, TextAlign::Centred);
+        canvas.text(button.box, texts::inLanguage(translate, "design", button.caption), design::kDefaultFont,
+                    TextAlign::Centred);
     }
 }
 

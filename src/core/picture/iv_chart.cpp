@@ -1,5 +1,7 @@
 #include "core/picture/iv_chart.h"
 
+#include "core/picture/text_wrap.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -173,26 +175,29 @@ void drawZeroLines(Canvas& canvas, const Plot& plot) {
     }
 }
 
-void drawCaptions(Canvas& canvas, const Plot& plot, const design::TwipsRect& box) {
+void drawCaptions(Canvas& canvas, const Plot& plot, const design::TwipsRect& box,
+                  const texts::Translate& translate) {
+    const auto caption = [&translate](const char* text) { return texts::inLanguage(translate, "design", text); };
     const int captionTop = plot.bottom + kTickLength + kLabelHeight + kCaptionGap;
-    canvas.text({plot.left, captionTop, plot.right - plot.left, kLabelHeight}, kBiasCaption,
+    canvas.text({plot.left, captionTop, plot.right - plot.left, kLabelHeight}, caption(kBiasCaption),
                 design::kDefaultFont, TextAlign::Centred);
-    canvas.text(
-        {box.left + kCaptionGap, plot.top - kLabelHeight - kCaptionGap * 2, kLabelWidth * 2, kLabelHeight},
-        kCurrentCaption, design::kDefaultFont, TextAlign::TopLeftWrapped);
-    canvas.text({plot.left, box.top + box.height - kNoticeHeight, plot.right - plot.left, kNoticeHeight},
-                kNotice, design::kDefaultFont, TextAlign::TopLeftWrapped);
+    drawWrapped(canvas,
+                {box.left + kCaptionGap, plot.top - kLabelHeight - kCaptionGap * 2, kLabelWidth * 2, kLabelHeight},
+                caption(kCurrentCaption), design::kDefaultFont);
+    drawWrapped(canvas, {plot.left, box.top + box.height - kNoticeHeight, plot.right - plot.left, kNoticeHeight},
+                caption(kNotice), design::kDefaultFont);
 }
 
 }  // namespace
 
-void drawIvChart(Canvas& canvas, std::span<const IvPoint> points, const design::TwipsRect& box) {
+void drawIvChart(Canvas& canvas, std::span<const IvPoint> points, const design::TwipsRect& box,
+                 const texts::Translate& translate) {
     const Plot plot = plotFor(points, box);
     drawBiasTicks(canvas, plot);
     drawCurrentTicks(canvas, plot);
     drawZeroLines(canvas, plot);
     canvas.rectangle({plot.left, plot.top, plot.right - plot.left, plot.bottom - plot.top}, nullptr);
-    drawCaptions(canvas, plot, box);
+    drawCaptions(canvas, plot, box, translate);
     constexpr float kHalfMark = kMarkSize / 2.0F;
     for (const IvPoint& point : points) {
         if (!isPlottable(point)) {

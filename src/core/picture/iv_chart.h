@@ -22,6 +22,8 @@ struct IvPoint {
 // that the value is not a correct current. The ranges fit the points and
 // always show zero current; with no points the chart shows the bias box's
 // range. A point that is not a number, or beyond a billion, is left out.
-void drawIvChart(Canvas& canvas, std::span<const IvPoint> points, const design::TwipsRect& box);
+// The captions are in the language `translate` gives (the design's without).
+void drawIvChart(Canvas& canvas, std::span<const IvPoint> points, const design::TwipsRect& box,
+                 const texts::Translate& translate = nullptr);
 
 }  // namespace kestrel::picture

@@ -9,8 +9,8 @@
 namespace kestrel::picture {
 namespace {
 
-// Rough widths of a character, in ems, for wrapping: narrow Latin letters,
-// and the full-width ones of Japanese text.
+// Rough widths of a character, in ems: narrow Latin letters, and the
+// full-width ones of Japanese text.
 constexpr double kNarrowWidth = 0.5;
 constexpr double kWideWidth = 1.0;
 constexpr double kLineSpacing = 1.17;
@@ -66,7 +66,7 @@ std::string escaped(std::string_view text) {
     return out;
 }
 
-// The UTF-8 characters of text, each as its bytes.
+// The characters of UTF-8 text, each as its bytes.
 std::vector<std::string_view> characters(std::string_view text) {
     std::vector<std::string_view> result;
     for (std::size_t i = 0; i < text.size();) {
@@ -80,31 +80,16 @@ std::vector<std::string_view> characters(std::string_view text) {
     return result;
 }
 
-// Breaks text into lines no wider than `width` ems, at spaces where it can.
-// A space at the end of a line hangs past the edge.
-std::vector<std::string> wrapped(std::string_view text, double width) {
-    std::vector<std::string> lines(1);
-    double used = 0;
-    std::size_t lastSpace = std::string::npos;
-    for (const std::string_view c : characters(text)) {
-        const double advance = c.size() == 1 ? kNarrowWidth : kWideWidth;
-        if (c != " " && used + advance > width && !lines.back().empty()) {
-            std::string carried;
-            if (lastSpace != std::string::npos) {
-                carried = lines.back().substr(lastSpace + 1);
-                lines.back().resize(lastSpace);
-            }
-            lines.push_back(carried);
-            used = static_cast<double>(characters(carried).size()) * kNarrowWidth;
-            lastSpace = std::string::npos;
+std::vector<std::string_view> linesOf(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (std::size_t start = 0;;) {
+        const auto end = text.find('\n', start);
+        lines.push_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        if (end == std::string_view::npos) {
+            return lines;
         }
-        if (c == " ") {
-            lastSpace = lines.back().size();
-        }
-        lines.back() += c;
-        used += advance;
+        start = end + 1;
     }
-    return lines;
 }
 
 std::string fontFamily(const design::Font& font) {
@@ -174,12 +159,22 @@ void SvgCanvas::text(const design::TwipsRect& box, std::string_view text, const 
                  escaped(text) + "</text>\n";
         return;
     }
-    const auto lines = wrapped(text, box.width / sizeTwips);
+    const auto lines = linesOf(text);
     for (std::size_t n = 0; n < lines.size(); ++n) {
         const double baseline = box.top + (kAscent + kLineSpacing * static_cast<double>(n)) * sizeTwips;
         body_ += "<text x=\"" + px(box.left) + "\" y=\"" + px(baseline) + "\"" + attributes + ">" +
                  escaped(lines[n]) + "</text>\n";
     }
+}
+
+// Without the fonts at hand, a text is as wide as a narrow Latin letter
+// (half an em) for each byte-sized character and a full em for the others.
+double SvgCanvas::textWidth(std::string_view text, const design::Font& font) {
+    double ems = 0;
+    for (const std::string_view c : characters(text)) {
+        ems += c.size() == 1 ? kNarrowWidth : kWideWidth;
+    }
+    return ems * font.points * kPixelsPerPoint;
 }
 
 std::string SvgCanvas::document() const {

@@ -24,6 +24,7 @@ public:
     void point(float x, float y, design::Colour colour) override;
     void text(const design::TwipsRect& box, std::string_view text, const design::Font& font,
               TextAlign align) override;
+    double textWidth(std::string_view text, const design::Font& font) override;
 
     // The whole document, closed.
     [[nodiscard]] std::string document() const;

@@ -67,7 +67,13 @@ class Page {
   }
 
   newForm() {
-    return new this.module.WebForm(this.clock, this.language);
+    const form = new this.module.WebForm(this.clock, this.language);
+    const context = document.createElement('canvas').getContext('2d');
+    form.setTextMeasure((text, font) => {
+      context.font = font;
+      return context.measureText(text).width;
+    });
+    return form;
   }
 
   action(name) {

@@ -58,12 +58,6 @@ function linePixels(x1, y1, x2, y2, dashed) {
   }
 }
 
-// Words, and each CJK character on its own, with the spaces between them:
-// the places a line of text may break.
-function textPieces(text) {
-  return text.match(/[\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]|[^\s\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]+|\s+/g) || [];
-}
-
 class Painter {
   // scale: device pixels per logical pixel.
   constructor(canvas, scale) {
@@ -156,7 +150,7 @@ class Painter {
     this.context.fillRect(x, y, 1, 1);
   }
 
-  // From the box's top left, wrapped at its right edge; or centred in it.
+  // From the box's top left, a line for each line break; or centred in it.
   text(x, y, width, height, font, centred, text) {
     const context = this.context;
     context.font = font;
@@ -171,20 +165,6 @@ class Painter {
     context.textBaseline = 'top';
     const metrics = context.measureText('Ag');
     const lineHeight = Math.ceil((metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent) || 15);
-    this.wrapped(text, width).forEach((line, n) => context.fillText(line, x, y + n * lineHeight));
-  }
-
-  wrapped(text, width) {
-    const lines = [''];
-    for (const piece of textPieces(text)) {
-      const line = lines[lines.length - 1];
-      if (/^\s/.test(piece) || line === '' || this.context.measureText(line + piece).width <= width) {
-        lines[lines.length - 1] = line + piece;
-      } else {
-        lines[lines.length - 1] = line.trimEnd();
-        lines.push(piece);
-      }
-    }
-    return lines;
+    text.split('\n').forEach((line, n) => context.fillText(line, x, y + n * lineHeight));
   }
 }
