@@ -1,9 +1,10 @@
 #pragma once
 
-#include <array>
+#include <cstddef>
 #include <stdexcept>
 #include <streambuf>
 #include <string>
+#include <vector>
 
 // Stream buffers over an open file descriptor that do not keep quiet about a
 // failure: a read or write the system refuses throws StreamFault naming what
@@ -12,6 +13,10 @@
 // so a failed read is never taken for the end of the input (and a line cut
 // short by it is never run), and a lost write is never taken for success.
 namespace kestrel {
+
+// The size of each stream's buffer. The buffers are on the heap, so a
+// stream made on the stack takes little of it: WebAssembly's stack is small.
+inline constexpr std::size_t kDescriptorBufferSize = 65536;
 
 // "cannot read scripts/: Is a directory", "cannot write standard output: No
 // space left on device".
@@ -34,7 +39,7 @@ protected:
 private:
     int descriptor_;
     std::string name_;
-    std::array<char, 65536> buffer_{};
+    std::vector<char> buffer_ = std::vector<char>(kDescriptorBufferSize);
 };
 
 // What is left in the buffer when it is destroyed is lost: flush the stream
@@ -52,7 +57,7 @@ private:
 
     int descriptor_;
     std::string name_;
-    std::array<char, 65536> buffer_{};
+    std::vector<char> buffer_ = std::vector<char>(kDescriptorBufferSize);
 };
 
 }  // namespace kestrel
