@@ -102,9 +102,13 @@ std::vector<std::string> wrapped(std::string_view text, double width) {
 std::string fontFamily(const design::Font& font) {
     std::string families;
     if (font.family) {
-        families += "'" + escaped(font.family) + "', ";
+        families += '\'';
+        families += escaped(font.family);
+        families += "', ";
         for (const char* fallback : font.fallbacks) {
-            families += "'" + escaped(fallback) + "', ";
+            families += '\'';
+            families += escaped(fallback);
+            families += "', ";
         }
     }
     return families + "sans-serif";

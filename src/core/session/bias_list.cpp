@@ -78,14 +78,19 @@ std::int64_t inUnits(const Decimal& number, int decimals) {
 // units × 10^-decimals with exactly `decimals` digits after the point, and
 // no sign on zero.
 std::string written(std::int64_t units, int decimals) {
+    const auto places = static_cast<std::size_t>(decimals);
     std::string digits = std::to_string(units < 0 ? -units : units);
-    if (digits.size() <= static_cast<std::size_t>(decimals)) {
-        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    if (digits.size() <= places) {
+        digits = std::string(places + 1 - digits.size(), '0') + digits;  // one digit before the point
     }
-    if (decimals > 0) {
-        digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+    const std::size_t whole = digits.size() - places;
+    std::string text = units < 0 ? "-" : "";
+    text.append(digits, 0, whole);
+    if (places > 0) {
+        text += '.';
+        text.append(digits, whole);
     }
-    return units < 0 ? "-" + digits : digits;
+    return text;
 }
 
 }  // namespace

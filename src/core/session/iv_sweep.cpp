@@ -119,8 +119,11 @@ long long meanInHundredths(const std::vector<Int16>& readings) {
 std::string writtenInHundredths(long long hundredths) {
     const long long magnitude = hundredths < 0 ? -hundredths : hundredths;
     const long long cents = magnitude % 100;
-    return (hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + (cents < 10 ? ".0" : ".") +
-           std::to_string(cents);
+    std::string text = hundredths < 0 ? "-" : "";
+    text += std::to_string(magnitude / 100);
+    text += cents < 10 ? ".0" : ".";
+    text += std::to_string(cents);
+    return text;
 }
 
 }  // namespace kestrel
