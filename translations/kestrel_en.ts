@@ -584,5 +584,9 @@
         <source>not a command</source>
         <translation>not a command</translation>
     </message>
+    <message>
+        <source>picture needs a file name of printable UTF-8 characters</source>
+        <translation>picture needs a file name of printable UTF-8 characters</translation>
+    </message>
 </context>
 </TS>

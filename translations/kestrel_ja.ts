@@ -584,5 +584,9 @@
         <source>not a command</source>
         <translation>コマンドではありません</translation>
     </message>
+    <message>
+        <source>picture needs a file name of printable UTF-8 characters</source>
+        <translation>picture には表示できる UTF-8 の文字だけのファイル名が必要です</translation>
+    </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/session/printable_text.h"
 #include "descriptor_streams.h"
 #include "replay_engine.h"
 #include "sweep_command.h"
@@ -38,8 +39,11 @@ Script lines:
                    timer's tick does nothing
   dump             one JSON object with the whole state
   picture FILE     the window as it would be painted now, as an SVG of
-                   605 x 453 pixels in FILE
-Blank lines and lines starting with "#" are skipped.
+                   605 x 453 pixels in FILE; a name with a control
+                   character or bytes that are not UTF-8 is refused
+Blank lines and lines starting with "#" are skipped. A picture goes to
+FILE wherever the user running the tool may write: read a script from
+someone else before running it.
 
 I-V sweep:
   --sweep FROM:TO:STEP
@@ -62,6 +66,13 @@ I-V sweep:
   --picture FILE.svg
                    also draw the curve in FILE.svg, 600 x 450 pixels
   Example: kestrel-replay --sweep -0.7:0.59:0.05 --picture iv.svg
+
+A picture is written whole or not at all: it goes to a new file beside
+FILE that replaces FILE only when complete, so a failed run leaves FILE as
+it was. Text from the script or the command line is quoted in messages
+with control characters and bytes that are not UTF-8 written as \xNN and a
+backslash as \\; a quoted line longer than 100 characters is cut, with its
+length in bytes after it.
 
 Options:
   -h, --help       show this help and exit
@@ -171,9 +182,11 @@ Request readCommandLine(std::span<char*> arguments) {
             } else if (!optionsEnded && readSweepOption(arguments, index, sweepOptions)) {
                 continue;
             } else if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
-                return stopWith(usageError("unknown option " + std::string(argument)));
+                return stopWith(
+                    usageError(std::string("unknown option ") + kestrel::script::printable(argument)));
             } else if (scriptGiven) {
-                return stopWith(usageError("one script at a time: " + std::string(argument)));
+                return stopWith(
+                    usageError(std::string("one script at a time: ") + kestrel::script::printable(argument)));
             } else {
                 request.script = argument;
                 scriptGiven = true;
@@ -198,12 +211,14 @@ void flushQuietly(std::ostream& out) {
 
 int replay(const std::string& script) {
     const bool fromStandardInput = script == "-";
+    const std::string name = fromStandardInput ? "standard input" : kestrel::script::printable(script);
     const int descriptor = fromStandardInput ? STDIN_FILENO : ::open(script.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
-        std::cerr << "kestrel-replay: cannot read " << script << ": " << kestrel::lastSystemError() << '\n';
+        const std::string reason = kestrel::lastSystemError();
+        std::cerr << "kestrel-replay: cannot read " << name << ": " << reason << '\n';
         return kUsageError;
     }
-    kestrel::DescriptorReader reader(descriptor, fromStandardInput ? "standard input" : script);
+    kestrel::DescriptorReader reader(descriptor, name);
     kestrel::DescriptorWriter writer(STDOUT_FILENO, "standard output");
     std::istream in(&reader);
     std::ostream out(&writer);

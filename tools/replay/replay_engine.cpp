@@ -1,8 +1,5 @@
 #include "replay_engine.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -13,8 +10,10 @@
 #include "core/form/design.h"
 #include "core/numbers/run_time_error.h"
 #include "core/picture/svg_canvas.h"
+#include "core/session/printable_text.h"
 #include "core/session/script_line.h"
 #include "fault_explanation.h"
+#include "whole_file.h"
 
 namespace kestrel {
 namespace {
@@ -47,7 +46,7 @@ std::optional<int> ReplayEngine::runEvent(Event&& event, const FaultPlace& place
         out_ << errorLine(error) << '\n';
         refused_ = !error.fatal();
         if (error.fatal()) {
-            complain() << '"' << line_ << "\": " << explainFault(error, form_, place) << '\n';
+            complain() << script::quotedText(line_) << ": " << explainFault(error, form_, place) << '\n';
             return 1;
         }
     }
@@ -94,8 +93,8 @@ std::optional<int> ReplayEngine::run(const script::Tick& tick) {
     const auto& timer = *tick.timer;
     for (long n = 1; n <= tick.count; ++n) {
         countTowardReadout(timer);
-        if (const auto status =
-                runEvent([&] { kestrel::tick(form_, timer); }, FaultPlace{timer.name, n, ticksSinceReadout_})) {
+        if (const auto status = runEvent([&] { kestrel::tick(form_, timer); },
+                                         FaultPlace{timer.name, n, ticksSinceReadout_})) {
             return status;
         }
     }
@@ -112,12 +111,9 @@ std::optional<int> ReplayEngine::run(const script::Bad& bad) {
 }
 
 std::optional<int> ReplayEngine::run(const script::Picture& picture) {
-    const std::string& path = picture.path;
-    std::ofstream file(path, std::ios::binary);
-    file << picture::formSvg(form_);
-    file.close();
-    if (!file) {
-        complain() << "cannot write " << path << " (" << std::strerror(errno) << "): \"" << line_ << "\"\n";
+    if (const auto problem = writeWholeFile(picture.path, picture::formSvg(form_))) {
+        complain() << "cannot write " << script::printable(picture.path) << " (" << *problem
+                   << "): " << script::quotedText(line_) << '\n';
         return 2;
     }
     return std::nullopt;
@@ -139,7 +135,7 @@ std::ostream& ReplayEngine::complain() {
 }
 
 std::optional<int> ReplayEngine::scriptError(std::string_view problem) {
-    complain() << problem << ": \"" << line_ << "\"\n";
+    complain() << problem << ": " << script::quotedText(line_) << '\n';
     return 2;
 }
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "core/session/printable_text.h"
+
 namespace kestrel {
 namespace {
 
@@ -54,11 +56,12 @@ Decimal readDecimal(std::string_view text, std::string_view role) {
         }
     }
     if (whole == 0 || !text.empty()) {
-        throw std::invalid_argument(std::string(role) + " \"" + std::string(written) + "\" is not a number");
+        throw std::invalid_argument(std::string(role) + " " + script::quotedText(written) +
+                                    " is not a number");
     }
     if (whole > kMostWholeDigits || static_cast<std::size_t>(number.decimals) > kMostDecimals) {
-        throw std::invalid_argument(std::string(role) + " \"" + std::string(written) +
-                                    "\" has too many digits");
+        throw std::invalid_argument(std::string(role) + " " + script::quotedText(written) +
+                                    " has too many digits");
     }
     return number;
 }
@@ -100,7 +103,8 @@ std::vector<std::string> parseBiasList(std::string_view range) {
     const auto secondColon =
         firstColon == std::string_view::npos ? firstColon : range.find(':', firstColon + 1);
     if (secondColon == std::string_view::npos) {
-        throw std::invalid_argument("the sweep needs FROM:TO:STEP, not \"" + std::string(range) + "\"");
+        throw std::invalid_argument(std::string("the sweep needs FROM:TO:STEP, not ") +
+                                    script::quotedText(range));
     }
     const Decimal from = readDecimal(range.substr(0, firstColon), "FROM");
     const Decimal to = readDecimal(range.substr(firstColon + 1, secondColon - firstColon - 1), "TO");
