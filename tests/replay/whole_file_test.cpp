@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "removed_on_signal.h"
 #include "tool_run.h"
 
 // A picture is written whole or not at all: whatever fails, or interrupts,
@@ -95,6 +96,22 @@ TEST(WholeFile, WriteCutShortLeavesTheOldFile) {
     EXPECT_EXIT(cutShort(), ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(contents(path), kOldText);
     EXPECT_EQ(namesIn(folder), std::vector<std::string>{"iv.svg"});
+}
+
+TEST(RemovedOnSignal, InterruptedWriteLeavesNothingBehind) {
+    const std::string folder = folderWithOldFile("iv.svg");
+    const std::string path = folder + "/iv.svg";
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        const auto interrupted = [&] {
+            const WholeFile picture(path);
+            const RemovedOnSignal unfinished(picture.temporaryPath());
+            std::raise(signal);
+            std::_Exit(0);
+        };
+        EXPECT_EXIT(interrupted(), ::testing::KilledBySignal(signal), "");
+        EXPECT_EQ(contents(path), kOldText);
+        EXPECT_EQ(namesIn(folder), std::vector<std::string>{"iv.svg"}) << signal;
+    }
 }
 
 }  // namespace

@@ -58,13 +58,20 @@ I-V sweep:
                    "." with digits; the biases are counted exactly and
                    written with as many decimals as the finest of the three.
                    Prints CSV: bias_v,current,readouts, the current being
-                   the mean of the bias's readouts to two decimals. As in
-                   the window, a bias below -0.7 or above 0.59 is held at
-                   that limit. At most 10000 biases.
+                   the mean of the bias's readouts to two decimals.
+                   The biases must lie from -0.7 to 0.59: the bias box
+                   holds any other bias at the nearest of these, so a
+                   range past them is refused. At most 10000 biases, and
+                   at most 6000 bias-minutes in all (biases times M, about
+                   a minute on two processors). A sweep that runs longer
+                   than 2 s says how far it has come on stderr, once a
+                   second. The CSV is written when every bias has run.
   --minutes M      minutes of simulated time per bias, 1 to 60; 5 if not
                    given (6 readouts a minute)
   --picture FILE.svg
-                   also draw the curve in FILE.svg, 600 x 450 pixels
+                   also draw the curve in FILE.svg, 600 x 450 pixels;
+                   whether FILE.svg can be written is checked before the
+                   sweep runs
   Example: kestrel-replay --sweep -0.7:0.59:0.05 --picture iv.svg
 
 A picture is written whole or not at all: it goes to a new file beside

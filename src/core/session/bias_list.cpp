@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
+#include <optional>
 #include <stdexcept>
 
+#include "core/controls/bias_limits.h"
+#include "core/numbers/text_number.h"
 #include "core/session/printable_text.h"
 
 namespace kestrel {
@@ -96,6 +100,45 @@ std::string written(std::int64_t units, int decimals) {
     return text;
 }
 
+// The limit the bias box would hold `bias` at, if any: the form reads the
+// box as parseNumber does and compares it with the limits the same way. A
+// sweep past a limit would run every bias beyond it at the limit, and its
+// rows would show the limit's current under other biases.
+std::optional<std::string_view> heldAt(const std::string& bias) {
+    const double volts = parseNumber(bias).value_or(0);
+    if (volts < kBiasLowest) {
+        return kBiasLowestText;
+    }
+    if (volts > kBiasHighest) {
+        return kBiasHighestText;
+    }
+    return std::nullopt;
+}
+
+void refuseHeldBiases(const std::vector<std::string>& biases, std::string_view range) {
+    const auto isHeld = [](const std::string& bias) { return heldAt(bias).has_value(); };
+    const auto firstHeld = std::find_if(biases.begin(), biases.end(), isHeld);
+    if (firstHeld == biases.end()) {
+        return;
+    }
+    const auto lastHeld = std::prev(std::find_if_not(firstHeld, biases.end(), isHeld));
+    std::string problem = "the sweep's biases must lie from ";
+    problem += kBiasLowestText;
+    problem += " to ";
+    problem += kBiasHighestText;
+    problem += ", the bias box's limits: ";
+    problem += script::quotedText(range);
+    problem += " would run ";
+    problem += *firstHeld;
+    if (lastHeld != firstHeld) {
+        problem += " to ";
+        problem += *lastHeld;
+    }
+    problem += lastHeld != firstHeld ? " all at " : " at ";
+    problem += *heldAt(*firstHeld);
+    throw std::invalid_argument(problem);
+}
+
 }  // namespace
 
 std::vector<std::string> parseBiasList(std::string_view range) {
@@ -130,6 +173,7 @@ std::vector<std::string> parseBiasList(std::string_view range) {
     for (std::int64_t n = 0; n < count; ++n) {
         biases.push_back(written(first + n * stride, decimals));
     }
+    refuseHeldBiases(biases, range);
     return biases;
 }
 
