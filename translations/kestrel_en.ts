@@ -95,6 +95,10 @@
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>unexpected argument &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>--%1 may be given only once</source>
+        <translation>--%1 may be given only once</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

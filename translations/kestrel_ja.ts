@@ -95,6 +95,10 @@
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>余分な引数 &apos;%1&apos; があります</translation>
     </message>
+    <message>
+        <source>--%1 may be given only once</source>
+        <translation>--%1 は一度しか指定できません</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

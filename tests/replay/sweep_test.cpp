@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -176,6 +177,19 @@ TEST(SweepTool, RefusesARangeOrOptionItCannotUseWithStatus2) {
         EXPECT_EQ(run.out, "") << arguments;
         EXPECT_TRUE(run.err.starts_with("kestrel-replay: ")) << arguments << ": " << run.err;
         EXPECT_EQ(run.err.find_first_of("\x01\x1b"), std::string::npos) << arguments << ": " << run.err;
+    }
+}
+
+TEST(SweepTool, RefusesEachOptionGivenTwice) {
+    for (const char* arguments :
+         {"--sweep 0:0:1 --sweep 0.1:0.1:1", "--sweep=0:0:1 --sweep=0:0:1",
+          "--sweep 0:0:1 --minutes 1 --minutes=2", "--sweep 0:0:1 --picture a --picture b"}) {
+        const ToolRun run = runTool(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+        EXPECT_TRUE(
+            std::regex_search(run.err, std::regex("^kestrel-replay: --[a-z]+ may be given only once\n")))
+            << arguments << ": " << run.err;
     }
 }
 

@@ -74,12 +74,12 @@ I-V sweep:
                    sweep runs
   Example: kestrel-replay --sweep -0.7:0.59:0.05 --picture iv.svg
 
-A picture is written whole or not at all: it goes to a new file beside
-FILE that replaces FILE only when complete, so a failed run leaves FILE as
-it was. Text from the script or the command line is quoted in messages
-with control characters and bytes that are not UTF-8 written as \xNN and a
-backslash as \\; a quoted line longer than 100 characters is cut, with its
-length in bytes after it.
+Each option may be given once. A picture is written whole or not at all:
+it goes to a new file beside FILE that replaces FILE only when complete,
+so a failed or interrupted run leaves FILE as it was. Text from the script
+or the command line is quoted in messages with control characters and
+bytes that are not UTF-8 written as \xNN and a backslash as \\; a quoted
+line longer than 100 characters is cut, with its length in bytes after it.
 
 Options:
   -h, --help       show this help and exit
@@ -133,7 +133,7 @@ int printed(std::string_view text) {
 // Reads an option of the sweep, written "--name VALUE" or "--name=VALUE",
 // into `options`, moving `index` past a separate value. Returns false when
 // the argument is none of them; throws std::invalid_argument when the value
-// is missing.
+// is missing or the option was given before.
 bool readSweepOption(std::span<char*> arguments, std::size_t& index, SweepOptions& options) {
     const std::array<std::pair<std::string_view, std::optional<std::string_view>*>, 3> named{{
         {"--sweep", &options.range},
@@ -142,17 +142,20 @@ bool readSweepOption(std::span<char*> arguments, std::size_t& index, SweepOption
     }};
     const std::string_view argument = arguments[index];
     for (const auto& [name, value] : named) {
-        if (argument == name) {
-            if (index + 1 == arguments.size()) {
-                throw std::invalid_argument(std::string(name) + " needs a value");
-            }
-            *value = arguments[++index];
-            return true;
+        const bool separate = argument == name;
+        const bool joined = argument.starts_with(name) && argument.substr(name.size()).starts_with('=');
+        if (!separate && !joined) {
+            continue;
         }
-        if (argument.starts_with(name) && argument.substr(name.size()).starts_with('=')) {
-            *value = argument.substr(name.size() + 1);
-            return true;
+        // A second value would silently replace the first one.
+        if (*value) {
+            throw std::invalid_argument(std::string(name) + " may be given only once");
         }
+        if (separate && index + 1 == arguments.size()) {
+            throw std::invalid_argument(std::string(name) + " needs a value");
+        }
+        *value = separate ? arguments[++index] : argument.substr(name.size() + 1);
+        return true;
     }
     return false;
 }
