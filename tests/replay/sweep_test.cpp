@@ -146,7 +146,7 @@ TEST(IvChart, DrawsPartialReadingsHollowAndAlwaysTheNotice) {
 
 TEST(SweepTool, PrintsARowPerBiasAndDrawsAMarkPerBias) {
     const std::string picture = ::testing::TempDir() + "sweep.svg";
-    const ToolRun run = runTool("--sweep 0:0.5:0.25 --minutes 1 --picture '" + picture + "'");
+    const ToolRun run = runTool("--sweep 0:0.5:0.25 --picture '" + picture + "' --minutes=1");
     EXPECT_EQ(run.status, 0) << run.err;
     const auto rows = runIvSweep({"0.00", "0.25", "0.50"}, 1);
     EXPECT_EQ(run.out, sweepCsv(rows));
