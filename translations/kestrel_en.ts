@@ -103,6 +103,10 @@
         <source>cannot record the run in %1: %2</source>
         <translation>cannot record the run in %1: %2</translation>
     </message>
+    <message>
+        <source>--%1 may be given only once</source>
+        <translation>--%1 may be given only once</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -452,8 +456,8 @@
         <translation>Run-time error: %1. The program ends.</translation>
     </message>
     <message>
-        <source>%1, line %2: %3: &quot;%4&quot;. The run was not opened; the class&apos;s run goes on as it was.</source>
-        <translation>%1, line %2: %3: &quot;%4&quot;. The run was not opened; the class&apos;s run goes on as it was.</translation>
+        <source>%1, line %2: %3: %4. The run was not opened; the class&apos;s run goes on as it was.</source>
+        <translation>%1, line %2: %3: %4. The run was not opened; the class&apos;s run goes on as it was.</translation>
     </message>
 </context>
 <context>
@@ -562,6 +566,10 @@
     <message>
         <source>the run would hold more than 100000 readouts</source>
         <translation>the run would hold more than 100000 readouts</translation>
+    </message>
+    <message>
+        <source>picture needs a file name of printable UTF-8 characters</source>
+        <translation>picture needs a file name of printable UTF-8 characters</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,10 @@
         <source>cannot record the run in %1: %2</source>
         <translation>%1 に実行を記録できません：%2</translation>
     </message>
+    <message>
+        <source>--%1 may be given only once</source>
+        <translation>--%1 は一度しか指定できません</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -452,8 +456,8 @@
         <translation>実行時エラー：%1。プログラムを終了します。</translation>
     </message>
     <message>
-        <source>%1, line %2: %3: &quot;%4&quot;. The run was not opened; the class&apos;s run goes on as it was.</source>
-        <translation>%1、%2 行目：%3：「%4」。この実行は開きませんでした。授業の実行はそのまま続きます。</translation>
+        <source>%1, line %2: %3: %4. The run was not opened; the class&apos;s run goes on as it was.</source>
+        <translation>%1、%2 行目：%3：%4。この実行は開きませんでした。授業の実行はそのまま続きます。</translation>
     </message>
 </context>
 <context>
@@ -562,6 +566,10 @@
     <message>
         <source>the run would hold more than 100000 readouts</source>
         <translation>実行の読み取りが 100000 件を超えることになります</translation>
+    </message>
+    <message>
+        <source>picture needs a file name of printable UTF-8 characters</source>
+        <translation>picture には表示できる UTF-8 の文字だけのファイル名が必要です</translation>
     </message>
 </context>
 <context>

@@ -8,12 +8,14 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <utility>
 #include <variant>
 
 #include "app_identity.h"
 #include "core/host/limits.h"
 #include "core/numbers/text_number.h"
+#include "core/session/printable_text.h"
 #include "ui/language.h"
 #include "ui/run_files.h"
 
@@ -86,6 +88,26 @@ QString helpText(const Texts& words, const QCommandLineParser& parser) {
                  QLatin1Char('\n') + words(QT_TRANSLATE_NOOP("CommandLine", "Options:")) + QLatin1Char('\n'));
     return words(QT_TRANSLATE_NOOP("CommandLine", "Usage: %1 [options]")).arg(QString::fromLatin1(kProgram)) +
            QLatin1Char('\n') + text;
+}
+
+// A text from the command line as a message may show it: a control
+// character would run as a command of the terminal.
+QString shown(const QString& argument) {
+    return QString::fromStdString(script::printable(argument.toStdString()));
+}
+
+// The first option given more than once, by its long name: its second value
+// would silently replace the first.
+std::optional<QString> repeatedOption(const QCommandLineParser& parser) {
+    QStringList given;
+    for (const QString& name : parser.optionNames()) {
+        const QString option = name == QLatin1String("h") ? QStringLiteral("help") : name;
+        if (given.contains(option)) {
+            return option;
+        }
+        given << option;
+    }
+    return std::nullopt;
 }
 
 CommandLine endsWith(int status) {
@@ -173,7 +195,7 @@ std::variant<StartOptions, int> startOptions(const Texts& words, const QCommandL
         if (!parseNumber(bias.toStdString())) {
             return usageError(
                 words, words(QT_TRANSLATE_NOOP("CommandLine", "--bias needs a number of volts, not '%1'"))
-                           .arg(bias));
+                           .arg(shown(bias)));
         }
         start.bias = bias.toStdString();
     }
@@ -184,7 +206,7 @@ std::variant<StartOptions, int> startOptions(const Texts& words, const QCommandL
             if (!*value) {
                 return usageError(
                     words, words(QT_TRANSLATE_NOOP("CommandLine", "--%1 needs a positive number, not '%2'"))
-                               .arg(option->names().first(), parser.value(*option)));
+                               .arg(option->names().first(), shown(parser.value(*option))));
             }
         }
     }
@@ -193,7 +215,7 @@ std::variant<StartOptions, int> startOptions(const Texts& words, const QCommandL
         QByteArray script;
         if (const auto problem = ui::readWholeFile(path, script, host::kMostScriptBytes)) {
             return usageError(words, words(QT_TRANSLATE_NOOP("CommandLine", "cannot read the script %1: %2"))
-                                         .arg(path, *problem));
+                                         .arg(shown(path), *problem));
         }
         start.script = script.toStdString();
         start.scriptPath = path.toStdString();
@@ -202,14 +224,14 @@ std::variant<StartOptions, int> startOptions(const Texts& words, const QCommandL
         const QString path = parser.value(options.record);
         if (const auto problem = ui::cannotWrite(path)) {
             return usageError(words, words(QT_TRANSLATE_NOOP("CommandLine", "cannot record the run in %1: %2"))
-                                         .arg(path, *problem));
+                                         .arg(shown(path), *problem));
         }
         start.recordPath = path.toStdString();
     }
     if (parser.isSet(options.lang) && !ui::languageNamed(parser.value(options.lang))) {
         return usageError(words,
                           words(QT_TRANSLATE_NOOP("CommandLine", "--lang needs en, ja or design, not '%1'"))
-                              .arg(parser.value(options.lang)));
+                              .arg(shown(parser.value(options.lang))));
     }
     return start;
 }
@@ -261,7 +283,11 @@ CommandLine readCommandLine(int argc, char** argv, const ui::Translation& transl
     const Parser read(words, argc, argv);
     const QCommandLineParser& parser = read.parser;
     if (!read.parsed) {
-        return endsWith(usageError(words, parser.errorText()));
+        return endsWith(usageError(words, shown(parser.errorText())));
+    }
+    if (const auto repeated = repeatedOption(parser)) {
+        return endsWith(usageError(
+            words, words(QT_TRANSLATE_NOOP("CommandLine", "--%1 may be given only once")).arg(*repeated)));
     }
     if (parser.isSet(read.help)) {
         return endsWith(print(helpText(words, parser)));
@@ -272,7 +298,7 @@ CommandLine readCommandLine(int argc, char** argv, const ui::Translation& transl
     }
     if (!parser.positionalArguments().isEmpty()) {
         return endsWith(usageError(words, words(QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"))
-                                              .arg(parser.positionalArguments().first())));
+                                              .arg(shown(parser.positionalArguments().first()))));
     }
     auto start = startOptions(words, parser, read.start);
     if (const int* status = std::get_if<int>(&start)) {

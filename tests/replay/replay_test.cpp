@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
+#include <fstream>
 #include <sstream>
 #include <string>
 
 #include "replay_engine.h"
+#include "tool_run.h"
 
 // The replay engine's script language and exit statuses; what a dump holds is
 // pinned by the golden runs, the command line by replay_tool_test.cpp.
@@ -54,6 +58,25 @@ TEST(ReplayScript, CloseAndFatalErrorsEndTheReplay) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_TRUE(failed.out.starts_with(R"({"error":")")) << failed.out;
     EXPECT_TRUE(failed.out.ends_with("\",\"kind\":\"overflow\",\"fatal\":true}\n")) << failed.out;
+}
+
+// A picture that fills the disk halfway is not written at all: the file
+// that was there stays (the file size limit stands for the full disk, in a
+// process of its own).
+TEST(ReplayScript, PictureCutShortLeavesTheFileThatWasThere) {
+    const std::string path = ::testing::TempDir() + "cut-short.svg";
+    std::ofstream(path) << "the picture from last lesson";
+    const auto cutShort = [&] {
+        constexpr rlim_t kLimit = 4096;  // a small part of a picture
+        const rlimit limit{kLimit, kLimit};
+        std::signal(SIGXFSZ, SIG_IGN);
+        const bool limited = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        const Replay run = replay("picture " + path + "\n");
+        std::_Exit(limited && run.status == 2 && run.err.find("(File too large)") != std::string::npos ? 0
+                                                                                                       : 1);
+    };
+    EXPECT_EXIT(cutShort(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(contents(path), "the picture from last lesson");
 }
 
 }  // namespace

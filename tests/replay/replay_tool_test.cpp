@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -51,6 +52,48 @@ TEST(ReplayTool, WritesThePictureOrSaysWhyItCannot) {
     EXPECT_EQ(run.err,
               "kestrel-replay: line 3: cannot write /no/such/dir/p.svg (No such file or directory): "
               "\"picture /no/such/dir/p.svg\"\n");
+}
+
+// A script's text reaches the terminal escaped and cut short: it can
+// neither command the terminal nor flood it.
+TEST(ReplayTool, QuotesAHostileLineEscapedAndShortened) {
+    const struct {
+        std::string script;
+        std::string err;
+    } cases[] = {
+        {"click \x1b]0;pwned\x07\n",
+         "kestrel-replay: line 1: click needs a button Command1 to Command3: \"click \\x1b]0;pwned\\x07\"\n"},
+        {std::string("\xff\xfet\0y\0p\0e\0\n", 10),
+         "kestrel-replay: line 1: not a command: \"\\xff\\xfet\\x00y\\x00p\\x00e\\x00\"\n"},
+        {"tick Timer1 " + std::string(200000, 'x') + "\n",
+         "kestrel-replay: line 1: tick count must be a whole number: \"tick Timer1 " + std::string(88, 'x') +
+             "...\" (200012 bytes)\n"},
+        // A line past the longest a script may have is read no further.
+        {"tick Timer1 " + std::string(2000000, 'x') + "\n",
+         "kestrel-replay: line 1: the line is longer than 256 KB: \"tick Timer1 " + std::string(88, 'x') +
+             "...\" (262145 bytes)\n"},
+    };
+    for (const auto& [script, err] : cases) {
+        const ToolRun run = runTool("", script);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, err);
+    }
+}
+
+// The system would take a name with a NUL as the name before it.
+TEST(ReplayTool, RefusesAPictureNameThatDoesNotShowAsItself) {
+    const std::string folder = ::testing::TempDir() + "names/";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    for (const std::string& name :
+         {std::string("a\0b.svg", 7), std::string("a\x1b[2Jb.svg"), std::string("a\xff.svg")}) {
+        const ToolRun run = runTool("", "picture " + folder + name + "\n");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_TRUE(run.err.starts_with(
+            "kestrel-replay: line 1: picture needs a file name of printable UTF-8 characters: \"picture "))
+            << run.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
 TEST(ReplayTool, SkipsAByteOrderMarkAndQuotesTheLineItRefuses) {

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -30,12 +31,15 @@ TEST(BiasList, CountsInDecimalsAndWritesTheFinestDecimals) {
     EXPECT_EQ(biases[15], "0.05");
     EXPECT_EQ(biases.back(), "0.55");
 
-    EXPECT_EQ(parseBiasList("0:1:0.25"), (std::vector<std::string>{"0.00", "0.25", "0.50", "0.75", "1.00"}));
+    EXPECT_EQ(parseBiasList("-0.5:0.5:0.25"),
+              (std::vector<std::string>{"-0.50", "-0.25", "0.00", "0.25", "0.50"}));
     EXPECT_EQ(parseBiasList("-0.3:0.3:0.1"),
               (std::vector<std::string>{"-0.3", "-0.2", "-0.1", "0.0", "0.1", "0.2", "0.3"}));
-    EXPECT_EQ(parseBiasList("-1:1:2"), (std::vector<std::string>{"-1", "1"}));
+    EXPECT_EQ(parseBiasList("0:0:1"), (std::vector<std::string>{"0"}));
     EXPECT_EQ(parseBiasList("0.5:0.5:1"), (std::vector<std::string>{"0.5"}));
-    EXPECT_EQ(parseBiasList("0:9999:1").size(), static_cast<std::size_t>(kMostBiases));
+    EXPECT_EQ(parseBiasList("0.000005:0.000007:0.000001"),
+              (std::vector<std::string>{"0.000005", "0.000006", "0.000007"}));
+    EXPECT_EQ(parseBiasList("-0.7:0.2999:0.0001").size(), static_cast<std::size_t>(kMostBiases));
 }
 
 TEST(BiasList, RefusesWhatIsNotARangeOfRisingDecimals) {
@@ -143,7 +147,7 @@ TEST(IvChart, DrawsPartialReadingsHollowAndAlwaysTheNotice) {
 
 TEST(SweepTool, PrintsARowPerBiasAndDrawsAMarkPerBias) {
     const std::string picture = ::testing::TempDir() + "sweep.svg";
-    const ToolRun run = runTool("--sweep 0:0.5:0.25 --minutes 1 --picture '" + picture + "'");
+    const ToolRun run = runTool("--sweep 0:0.5:0.25 --picture '" + picture + "' --minutes=1");
     EXPECT_EQ(run.status, 0) << run.err;
     const auto rows = runIvSweep({"0.00", "0.25", "0.50"}, 1);
     EXPECT_EQ(run.out, sweepCsv(rows));
@@ -163,19 +167,73 @@ TEST(SweepTool, PrintsARowPerBiasAndDrawsAMarkPerBias) {
 
 TEST(SweepTool, RefusesARangeOrOptionItCannotUseWithStatus2) {
     for (const char* arguments :
-         {"--sweep 1:0:0.1", "--sweep 0:1:0", "--sweep x", "--sweep", "--sweep=0:1", "--minutes 5",
-          "--picture a.svg", "--sweep 0:1:1 --minutes 0", "--sweep 0:1:1 --minutes 61",
-          "--sweep 0:1:1 --minutes 1.5", "--sweep 0:1:1 script.replay", "--sweep 0:20000:1",
-          "--sweep 0:1:1 --picture="}) {
+         {"--sweep 0.1:0:0.1", "--sweep 0:0.5:0", "--sweep x", "--sweep", "--sweep=0:1", "--minutes 5",
+          "--picture a.svg", "--sweep 0:0:1 --minutes 0", "--sweep 0:0:1 --minutes 61",
+          "--sweep 0:0:1 --minutes 1.5", "--sweep 0:0:1 script.replay", "--sweep 0:20000:1",
+          "--sweep 0:0:1 --picture=", "--sweep \"$(printf '0:0:1\\033')\"",
+          "--sweep 0:0:1 --picture \"$(printf 'a\\001b.svg')\"",
+          "--sweep 0:0:1 --picture \"$(printf 'a\\nb')\""}) {
         const ToolRun run = runTool(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_EQ(run.out, "") << arguments;
         EXPECT_TRUE(run.err.starts_with("kestrel-replay: ")) << arguments << ": " << run.err;
+        EXPECT_EQ(run.err.find_first_of("\x01\x1b"), std::string::npos) << arguments << ": " << run.err;
     }
-    const ToolRun unwritable = runTool("--sweep 0:0:1 --minutes 1 --picture /no/such/dir/iv.svg");
-    EXPECT_EQ(unwritable.status, 2);
-    EXPECT_EQ(unwritable.err,
-              "kestrel-replay: cannot write /no/such/dir/iv.svg: No such file or directory\n");
+}
+
+TEST(SweepTool, RefusesEachOptionGivenTwice) {
+    for (const char* arguments :
+         {"--sweep 0:0:1 --sweep 0.1:0.1:1", "--sweep=0:0:1 --sweep=0:0:1",
+          "--sweep 0:0:1 --minutes 1 --minutes=2", "--sweep 0:0:1 --picture a --picture b"}) {
+        const ToolRun run = runTool(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+        EXPECT_TRUE(
+            std::regex_search(run.err, std::regex("^kestrel-replay: --[a-z]+ may be given only once\n")))
+            << arguments << ": " << run.err;
+    }
+}
+
+// A bias past a limit would run at the limit, and its row would show the
+// limit's current under another bias; a sweep of hours would tie up the
+// computer. Both are refused before anything runs.
+TEST(SweepTool, RefusesBiasesPastTheBoxsLimitsAndSweepsBeyondItsBudget) {
+    EXPECT_NO_THROW(readSweepRequest("-0.7:0.59:0.01", std::nullopt, std::nullopt));
+    EXPECT_THROW(readSweepRequest("0.59:0.591:0.001", std::nullopt, std::nullopt), std::invalid_argument);
+    EXPECT_THROW(readSweepRequest("-0.7001:-0.7:0.0001", std::nullopt, std::nullopt), std::invalid_argument);
+    const ToolRun above = runTool("--sweep 0.5:1.0:0.1");
+    EXPECT_EQ(above.status, 2);
+    EXPECT_TRUE(above.err.starts_with(
+        "kestrel-replay: the sweep's biases must lie from -0.7 to 0.59, the bias box's limits: "
+        "\"0.5:1.0:0.1\" would run 0.6 to 1.0 all at 0.59\n"))
+        << above.err;
+    EXPECT_TRUE(
+        runTool("--sweep -0.71:0:0.01")
+            .err.starts_with("kestrel-replay: the sweep's biases must lie from -0.7 to 0.59, the bias "
+                             "box's limits: \"-0.71:0:0.01\" would run -0.71 at -0.7\n"));
+
+    EXPECT_NO_THROW(readSweepRequest("-0.5:0.49:0.01", "60", std::nullopt));  // 100 biases, 6000 bias-minutes
+    EXPECT_THROW(readSweepRequest("-0.5:0.5:0.01", "60", std::nullopt), std::invalid_argument);
+    const ToolRun tooMuch = runTool("--sweep -0.7:0.59:0.01 --minutes 60");
+    EXPECT_EQ(tooMuch.status, 2);
+    EXPECT_TRUE(
+        tooMuch.err.starts_with("kestrel-replay: the sweep of 130 biases for 60 minutes each would "
+                                "simulate 7800 bias-minutes; at most 6000 are allowed"))
+        << tooMuch.err;
+}
+
+// Whether the picture can be written is known before the sweep runs: no
+// CSV, and no minutes lost.
+TEST(SweepTool, PictureItCannotWriteIsRefusedBeforeTheSweepRuns) {
+    const std::string folder = ::testing::TempDir();
+    for (const auto& [picture, reason] :
+         {std::pair<std::string, std::string>{"/no/such/dir/iv.svg", "No such file or directory"},
+          {folder, "Is a directory"}}) {
+        const ToolRun run = runTool("--sweep 0:0:1 --minutes 1 --picture '" + picture + "'");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "kestrel-replay: cannot write " + picture + ": " + reason + "\n");
+    }
 }
 
 }  // namespace

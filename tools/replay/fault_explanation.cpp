@@ -3,6 +3,8 @@
 #include <array>
 #include <limits>
 
+#include "core/session/printable_text.h"
+
 namespace kestrel {
 namespace {
 
@@ -65,14 +67,11 @@ const SetupValue* failingSetupValue(const Form1& form) {
     return nullptr;
 }
 
-std::string quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
 std::string setupFault(const RunTimeError& error, const Form1& form, const SetupValue& value) {
-    std::string text = "setting up the junction from the Fermi levels " + quoted(form.Text2.Text) +
-                       " (Text2) and " + quoted(form.Text3.Text) + " (Text3) and the bias " +
-                       quoted(form.Text4.Text) + " (Text4), ";
+    std::string text = std::string("setting up the junction from the Fermi levels ") +
+                       script::quotedText(form.Text2.Text) + " (Text2) and " +
+                       script::quotedText(form.Text3.Text) + " (Text3) and the bias " +
+                       script::quotedText(form.Text4.Text) + " (Text4), ";
     text += value.description;
     text += error.kind() == ErrorKind::Overflow ? " went outside -32768..32767"
                                                 : std::string(" could not be computed: ") + error.what();

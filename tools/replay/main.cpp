@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/session/printable_text.h"
 #include "descriptor_streams.h"
 #include "replay_engine.h"
 #include "sweep_command.h"
@@ -38,8 +39,11 @@ Script lines:
                    timer's tick does nothing
   dump             one JSON object with the whole state
   picture FILE     the window as it would be painted now, as an SVG of
-                   605 x 453 pixels in FILE
-Blank lines and lines starting with "#" are skipped.
+                   605 x 453 pixels in FILE; a name with a control
+                   character or bytes that are not UTF-8 is refused
+Blank lines and lines starting with "#" are skipped. A picture goes to
+FILE wherever the user running the tool may write: read a script from
+someone else before running it.
 
 I-V sweep:
   --sweep FROM:TO:STEP
@@ -54,14 +58,28 @@ I-V sweep:
                    "." with digits; the biases are counted exactly and
                    written with as many decimals as the finest of the three.
                    Prints CSV: bias_v,current,readouts, the current being
-                   the mean of the bias's readouts to two decimals. As in
-                   the window, a bias below -0.7 or above 0.59 is held at
-                   that limit. At most 10000 biases.
+                   the mean of the bias's readouts to two decimals.
+                   The biases must lie from -0.7 to 0.59: the bias box
+                   holds any other bias at the nearest of these, so a
+                   range past them is refused. At most 10000 biases, and
+                   at most 6000 bias-minutes in all (biases times M, about
+                   a minute on two processors). A sweep that runs longer
+                   than 2 s says how far it has come on stderr, once a
+                   second. The CSV is written when every bias has run.
   --minutes M      minutes of simulated time per bias, 1 to 60; 5 if not
                    given (6 readouts a minute)
   --picture FILE.svg
-                   also draw the curve in FILE.svg, 600 x 450 pixels
+                   also draw the curve in FILE.svg, 600 x 450 pixels;
+                   whether FILE.svg can be written is checked before the
+                   sweep runs
   Example: kestrel-replay --sweep -0.7:0.59:0.05 --picture iv.svg
+
+Each option may be given once. A picture is written whole or not at all:
+it goes to a new file beside FILE that replaces FILE only when complete,
+so a failed or interrupted run leaves FILE as it was. Text from the script
+or the command line is quoted in messages with control characters and
+bytes that are not UTF-8 written as \xNN and a backslash as \\; a quoted
+line longer than 100 characters is cut, with its length in bytes after it.
 
 Options:
   -h, --help       show this help and exit
@@ -115,7 +133,7 @@ int printed(std::string_view text) {
 // Reads an option of the sweep, written "--name VALUE" or "--name=VALUE",
 // into `options`, moving `index` past a separate value. Returns false when
 // the argument is none of them; throws std::invalid_argument when the value
-// is missing.
+// is missing or the option was given before.
 bool readSweepOption(std::span<char*> arguments, std::size_t& index, SweepOptions& options) {
     const std::array<std::pair<std::string_view, std::optional<std::string_view>*>, 3> named{{
         {"--sweep", &options.range},
@@ -124,17 +142,20 @@ bool readSweepOption(std::span<char*> arguments, std::size_t& index, SweepOption
     }};
     const std::string_view argument = arguments[index];
     for (const auto& [name, value] : named) {
-        if (argument == name) {
-            if (index + 1 == arguments.size()) {
-                throw std::invalid_argument(std::string(name) + " needs a value");
-            }
-            *value = arguments[++index];
-            return true;
+        const bool separate = argument == name;
+        const bool joined = argument.starts_with(name) && argument.substr(name.size()).starts_with('=');
+        if (!separate && !joined) {
+            continue;
         }
-        if (argument.starts_with(name) && argument.substr(name.size()).starts_with('=')) {
-            *value = argument.substr(name.size() + 1);
-            return true;
+        // A second value would silently replace the first one.
+        if (*value) {
+            throw std::invalid_argument(std::string(name) + " may be given only once");
         }
+        if (separate && index + 1 == arguments.size()) {
+            throw std::invalid_argument(std::string(name) + " needs a value");
+        }
+        *value = separate ? arguments[++index] : argument.substr(name.size() + 1);
+        return true;
     }
     return false;
 }
@@ -171,9 +192,11 @@ Request readCommandLine(std::span<char*> arguments) {
             } else if (!optionsEnded && readSweepOption(arguments, index, sweepOptions)) {
                 continue;
             } else if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
-                return stopWith(usageError("unknown option " + std::string(argument)));
+                return stopWith(
+                    usageError(std::string("unknown option ") + kestrel::script::printable(argument)));
             } else if (scriptGiven) {
-                return stopWith(usageError("one script at a time: " + std::string(argument)));
+                return stopWith(
+                    usageError(std::string("one script at a time: ") + kestrel::script::printable(argument)));
             } else {
                 request.script = argument;
                 scriptGiven = true;
@@ -198,12 +221,14 @@ void flushQuietly(std::ostream& out) {
 
 int replay(const std::string& script) {
     const bool fromStandardInput = script == "-";
+    const std::string name = fromStandardInput ? "standard input" : kestrel::script::printable(script);
     const int descriptor = fromStandardInput ? STDIN_FILENO : ::open(script.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
-        std::cerr << "kestrel-replay: cannot read " << script << ": " << kestrel::lastSystemError() << '\n';
+        const std::string reason = kestrel::lastSystemError();
+        std::cerr << "kestrel-replay: cannot read " << name << ": " << reason << '\n';
         return kUsageError;
     }
-    kestrel::DescriptorReader reader(descriptor, fromStandardInput ? "standard input" : script);
+    kestrel::DescriptorReader reader(descriptor, name);
     kestrel::DescriptorWriter writer(STDOUT_FILENO, "standard output");
     std::istream in(&reader);
     std::ostream out(&writer);

@@ -1,8 +1,5 @@
 #include "replay_engine.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -12,7 +9,9 @@
 #include "core/dump/json_writer.h"
 #include "core/host/limits.h"
 #include "core/picture/svg_canvas.h"
+#include "core/session/printable_text.h"
 #include "fault_explanation.h"
+#include "whole_file.h"
 
 namespace kestrel {
 namespace {
@@ -47,7 +46,7 @@ std::optional<int> ReplayEngine::runLine(std::string_view line, int lineNumber) 
     lineNumber_ = lineNumber;
     const host::LineOutcome outcome = host_.runLine(line);
     if (!outcome.refused.empty()) {
-        complain() << outcome.refused << ": \"" << line_ << "\"\n";
+        complain() << outcome.refused << ": " << script::quotedText(line_) << '\n';
         return 2;
     }
     if (outcome.error) {
@@ -55,7 +54,7 @@ std::optional<int> ReplayEngine::runLine(std::string_view line, int lineNumber) 
     }
     if (outcome.fatal()) {
         const FaultPlace place{eventName(outcome.line), outcome.ticksRun, host_.stepsSinceReadout()};
-        complain() << '"' << line_ << "\": " << explainFault(*outcome.error, host_.form(), place) << '\n';
+        complain() << script::quotedText(line_) << ": " << explainFault(*outcome.error, host_.form(), place) << '\n';
         return 1;
     }
     if (outcome.ended) {
@@ -71,11 +70,9 @@ std::optional<int> ReplayEngine::runLine(std::string_view line, int lineNumber) 
 }
 
 std::optional<int> ReplayEngine::writePicture(const std::string& path) {
-    std::ofstream file(path, std::ios::binary);
-    file << picture::formSvg(host_.form());
-    file.close();
-    if (!file) {
-        complain() << "cannot write " << path << " (" << std::strerror(errno) << "): \"" << line_ << "\"\n";
+    if (const auto problem = writeWholeFile(path, picture::formSvg(host_.form()))) {
+        complain() << "cannot write " << script::printable(path) << " (" << *problem
+                   << "): " << script::quotedText(line_) << '\n';
         return 2;
     }
     return std::nullopt;

@@ -1,9 +1,7 @@
 #include "sweep_command.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <fstream>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 
@@ -12,6 +10,10 @@
 #include "core/picture/iv_chart.h"
 #include "core/picture/svg_canvas.h"
 #include "core/session/bias_list.h"
+#include "core/session/printable_text.h"
+#include "removed_on_signal.h"
+#include "sweep_progress.h"
+#include "whole_file.h"
 
 namespace kestrel {
 namespace {
@@ -26,10 +28,38 @@ int readMinutes(std::string_view text) {
         !text.empty() && text.front() != '-' && error == std::errc() && end == text.data() + text.size();
     if (!whole || minutes < 1 || minutes > kMostSweepMinutes) {
         throw std::invalid_argument("--minutes needs a whole number from 1 to " +
-                                    std::to_string(kMostSweepMinutes) + ", not \"" + std::string(text) +
-                                    "\"");
+                                    std::to_string(kMostSweepMinutes) + ", not " + script::quotedText(text));
     }
     return minutes;
+}
+
+void checkBudget(const SweepRequest& request) {
+    const long biasMinutes = static_cast<long>(request.biases.size()) * request.minutes;
+    if (biasMinutes > kMostSweepBiasMinutes) {
+        throw std::invalid_argument(std::string("the sweep of ") + std::to_string(request.biases.size()) +
+                                    " biases for " + std::to_string(request.minutes) +
+                                    " minutes each would simulate " + std::to_string(biasMinutes) +
+                                    " bias-minutes; at most " + std::to_string(kMostSweepBiasMinutes) +
+                                    " are allowed: give fewer biases or fewer minutes");
+    }
+}
+
+std::string readPicture(std::string_view path) {
+    if (path.empty()) {
+        throw std::invalid_argument("--picture needs a file name");
+    }
+    if (!script::printsAsItself(path)) {
+        throw std::invalid_argument(
+            std::string("--picture needs a file name of printable UTF-8 characters, not ") +
+            script::quotedText(path));
+    }
+    return std::string(path);
+}
+
+// Says why the picture cannot be written; the tool's status for it.
+int cannotWrite(const std::string& path, const std::string& reason, std::ostream& err) {
+    err << "kestrel-replay: cannot write " << script::printable(path) << ": " << reason << '\n';
+    return 2;
 }
 
 }  // namespace
@@ -41,11 +71,9 @@ SweepRequest readSweepRequest(std::string_view range, std::optional<std::string_
     if (minutes) {
         request.minutes = readMinutes(*minutes);
     }
+    checkBudget(request);
     if (picture) {
-        if (picture->empty()) {
-            throw std::invalid_argument("--picture needs a file name");
-        }
-        request.picture = *picture;
+        request.picture = readPicture(*picture);
     }
     return request;
 }
@@ -73,23 +101,29 @@ std::string sweepSvg(const std::vector<IvRow>& rows) {
 }
 
 int runSweep(const SweepRequest& request, std::ostream& out, std::ostream& err) {
+    std::optional<WholeFile> picture;
+    std::optional<RemovedOnSignal> unfinishedPicture;
+    if (!request.picture.empty()) {
+        picture.emplace(request.picture);
+        if (picture->problem()) {
+            return cannotWrite(request.picture, *picture->problem(), err);
+        }
+        unfinishedPicture.emplace(picture->temporaryPath());
+    }
+    SweepProgress progress(request.biases.size(), err);
     std::vector<IvRow> rows;
     try {
-        rows = runIvSweep(request.biases, request.minutes);
+        rows = runIvSweep(request.biases, request.minutes, 0,
+                          [&progress](std::size_t finished) { progress.finished(finished); });
     } catch (const RunTimeError& error) {
         err << "kestrel-replay: " << kindName(error.kind()) << " error " << error.what() << '\n';
         return 1;
     }
     out << sweepCsv(rows) << std::flush;
-    if (request.picture.empty()) {
-        return 0;
-    }
-    std::ofstream file(request.picture, std::ios::binary);
-    file << sweepSvg(rows);
-    file.close();
-    if (!file) {
-        err << "kestrel-replay: cannot write " << request.picture << ": " << std::strerror(errno) << '\n';
-        return 2;
+    if (picture) {
+        if (const auto problem = picture->commit(sweepSvg(rows))) {
+            return cannotWrite(request.picture, *problem, err);
+        }
     }
     return 0;
 }

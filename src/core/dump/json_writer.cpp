@@ -3,56 +3,15 @@
 #include <array>
 #include <cstdio>
 
+#include "core/dump/utf8_character.h"
 #include "core/numbers/decimal_conversion.h"
 
 namespace kestrel {
-namespace {
-
-// Length of the valid UTF-8 sequence starting at text[at], or 0.
-std::size_t utf8SequenceLength(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    std::size_t length = 0;
-    unsigned int lowest = 0;
-    if (lead < 0x80) {
-        return 1;
-    }
-    if ((lead & 0xE0U) == 0xC0U) {
-        length = 2;
-        lowest = 0x80;
-    } else if ((lead & 0xF0U) == 0xE0U) {
-        length = 3;
-        lowest = 0x800;
-    } else if ((lead & 0xF8U) == 0xF0U) {
-        length = 4;
-        lowest = 0x10000;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size()) {
-        return 0;
-    }
-    unsigned int codePoint = lead & (0x7FU >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0U) != 0x80U) {
-            return 0;
-        }
-        codePoint = (codePoint << 6U) | (byte(at + i) & 0x3FU);
-    }
-    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-    if (codePoint < lowest || codePoint > 0x10FFFF || surrogate) {
-        return 0;
-    }
-    return length;
-}
-
-}  // namespace
-
 std::string jsonString(std::string_view text) {
     std::string out = "\"";
     for (std::size_t at = 0; at < text.size();) {
         const char c = text[at];
-        const std::size_t length = utf8SequenceLength(text, at);
+        const std::size_t length = utf8CharacterAt(text, at).length;
         if (length == 0) {
             out += "\\ufffd";
             ++at;

@@ -2,6 +2,7 @@
 
 #include "core/controls/bias_enter.h"
 #include "core/host/limits.h"
+#include "core/session/printable_text.h"
 
 namespace kestrel::host {
 namespace {
@@ -10,26 +11,12 @@ constexpr const char* kClosedInRun =
     KESTREL_TEXT("script", "the run clicks \"Close\", which would end the program");
 constexpr const char* kFatalInRun = KESTREL_TEXT("script", "the run ends in a run-time error: %1");
 
-// A quoted line as a message shows it: the first line's first characters.
-constexpr std::size_t kMostQuotedBytes = 80;
-
 std::string_view nthLine(std::string_view text, int number) {
     for (int n = 1; n < number; ++n) {
         const auto end = text.find('\n');
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     }
     return text.substr(0, text.find('\n'));
-}
-
-std::string quoted(std::string_view line) {
-    std::string text;
-    for (const char c : line.substr(0, kMostQuotedBytes)) {
-        text += static_cast<unsigned char>(c) < ' ' ? '?' : c;
-    }
-    if (line.size() > kMostQuotedBytes) {
-        text += "…";
-    }
-    return text;
 }
 
 }  // namespace
@@ -209,7 +196,7 @@ Update Host::finishOpening() {
     if (pending->problem) {
         const int line = pending->runner.lineNumber();
         update.message = Message{wording_.runNotOpened(pending->source, line, *pending->problem,
-                                                       quoted(nthLine(pending->script, line))),
+                                                       script::quotedText(script::asWritten(nthLine(pending->script, line), line))),
                                  false};
         return update;
     }

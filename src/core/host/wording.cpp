@@ -3,13 +3,14 @@
 #include <array>
 
 #include "core/picture/diagram_description.h"
+#include "core/session/printable_text.h"
 
 namespace kestrel::host {
 namespace {
 
 constexpr const char* kFatal = KESTREL_TEXT("host", "Run-time error: %1. The program ends.");
 constexpr const char* kRunNotOpened = KESTREL_TEXT(
-    "host", "%1, line %2: %3: \"%4\". The run was not opened; the class's run goes on as it was.");
+    "host", "%1, line %2: %3: %4. The run was not opened; the class's run goes on as it was.");
 
 }  // namespace
 
@@ -24,7 +25,8 @@ std::string Wording::error(const RunTimeError& error) const {
     if (!wording.pattern) {
         return error.what();
     }
-    return texts::fillIn(text("errors", wording.pattern), {text("boxes", wording.caption), wording.text});
+    return texts::fillIn(text("errors", wording.pattern),
+                         {text("boxes", wording.caption), script::printable(wording.text)});
 }
 
 std::string Wording::fatal(const RunTimeError& error) const {
@@ -34,7 +36,7 @@ std::string Wording::fatal(const RunTimeError& error) const {
 std::string Wording::runNotOpened(std::string_view source, int line, std::string_view problem,
                                   std::string_view quoted) const {
     return texts::fillIn(text("host", kRunNotOpened),
-                         {source, std::to_string(line), problem, quoted});
+                         {script::printable(source), std::to_string(line), problem, quoted});
 }
 
 std::string Wording::description(const Form1& form) const {

@@ -27,7 +27,8 @@ public:
     // A fatal error's message: the program ends after it.
     [[nodiscard]] std::string fatal(const RunTimeError& error) const;
     // Why a saved run could not be opened: `source` names the file, `line`
-    // is 1-based, `problem` is worded already, `quoted` the line as shown.
+    // is 1-based, `problem` is worded already, `quoted` the line quoted as
+    // printable_text.h quotes it.
     [[nodiscard]] std::string runNotOpened(std::string_view source, int line, std::string_view problem,
                                            std::string_view quoted) const;
     // The band diagram in words, for screen readers.

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/controls/bias_limits.h"
+
 namespace kestrel::picture {
 namespace {
 
@@ -29,9 +31,8 @@ constexpr int kMarkSize = 120;
 // Roughly this many tick steps along each axis.
 constexpr double kTargetSteps = 6;
 
-// The bias box's range, shown before there is any point.
-constexpr double kEmptyBiasLow = -0.7;
-constexpr double kEmptyBiasHigh = 0.59;
+// Before there is any point, the chart spans the bias box's range and
+// this much current.
 constexpr double kEmptyCurrentHigh = 10;
 
 constexpr design::Colour kGrid{210, 210, 210};
@@ -121,8 +122,8 @@ bool isPlottable(const IvPoint& point) {
 
 Plot plotFor(std::span<const IvPoint> points, const design::TwipsRect& box) {
     const bool anyPoint = std::any_of(points.begin(), points.end(), isPlottable);
-    double biasLow = anyPoint ? kInfinity : kEmptyBiasLow;
-    double biasHigh = anyPoint ? -kInfinity : kEmptyBiasHigh;
+    double biasLow = anyPoint ? kInfinity : kBiasLowest;
+    double biasHigh = anyPoint ? -kInfinity : kBiasHighest;
     double currentLow = 0;
     double currentHigh = anyPoint ? 0 : kEmptyCurrentHigh;
     for (const IvPoint& point : points) {

@@ -95,9 +95,13 @@ std::vector<std::string_view> linesOf(std::string_view text) {
 std::string fontFamily(const design::Font& font) {
     std::string families;
     if (font.family) {
-        families += "'" + escaped(font.family) + "', ";
+        families += '\'';
+        families += escaped(font.family);
+        families += "', ";
         for (const char* fallback : font.fallbacks) {
-            families += "'" + escaped(fallback) + "', ";
+            families += '\'';
+            families += escaped(fallback);
+            families += "', ";
         }
     }
     return families + "sans-serif";

@@ -2,7 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
+#include <optional>
 #include <stdexcept>
+
+#include "core/controls/bias_limits.h"
+#include "core/numbers/text_number.h"
+#include "core/session/printable_text.h"
 
 namespace kestrel {
 namespace {
@@ -54,11 +60,12 @@ Decimal readDecimal(std::string_view text, std::string_view role) {
         }
     }
     if (whole == 0 || !text.empty()) {
-        throw std::invalid_argument(std::string(role) + " \"" + std::string(written) + "\" is not a number");
+        throw std::invalid_argument(std::string(role) + " " + script::quotedText(written) +
+                                    " is not a number");
     }
     if (whole > kMostWholeDigits || static_cast<std::size_t>(number.decimals) > kMostDecimals) {
-        throw std::invalid_argument(std::string(role) + " \"" + std::string(written) +
-                                    "\" has too many digits");
+        throw std::invalid_argument(std::string(role) + " " + script::quotedText(written) +
+                                    " has too many digits");
     }
     return number;
 }
@@ -78,14 +85,58 @@ std::int64_t inUnits(const Decimal& number, int decimals) {
 // units × 10^-decimals with exactly `decimals` digits after the point, and
 // no sign on zero.
 std::string written(std::int64_t units, int decimals) {
+    const auto places = static_cast<std::size_t>(decimals);
     std::string digits = std::to_string(units < 0 ? -units : units);
-    if (digits.size() <= static_cast<std::size_t>(decimals)) {
-        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    if (digits.size() <= places) {
+        digits = std::string(places + 1 - digits.size(), '0') + digits;  // one digit before the point
     }
-    if (decimals > 0) {
-        digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+    const std::size_t whole = digits.size() - places;
+    std::string text = units < 0 ? "-" : "";
+    text.append(digits, 0, whole);
+    if (places > 0) {
+        text += '.';
+        text.append(digits, whole);
     }
-    return units < 0 ? "-" + digits : digits;
+    return text;
+}
+
+// The limit the bias box would hold `bias` at, if any: the form reads the
+// box as parseNumber does and compares it with the limits the same way. A
+// sweep past a limit would run every bias beyond it at the limit, and its
+// rows would show the limit's current under other biases.
+std::optional<std::string_view> heldAt(const std::string& bias) {
+    const double volts = parseNumber(bias).value_or(0);
+    if (volts < kBiasLowest) {
+        return kBiasLowestText;
+    }
+    if (volts > kBiasHighest) {
+        return kBiasHighestText;
+    }
+    return std::nullopt;
+}
+
+void refuseHeldBiases(const std::vector<std::string>& biases, std::string_view range) {
+    const auto isHeld = [](const std::string& bias) { return heldAt(bias).has_value(); };
+    const auto firstHeld = std::find_if(biases.begin(), biases.end(), isHeld);
+    if (firstHeld == biases.end()) {
+        return;
+    }
+    const auto lastHeld = std::prev(std::find_if_not(firstHeld, biases.end(), isHeld));
+    std::string problem = "the sweep's biases must lie from ";
+    problem += kBiasLowestText;
+    problem += " to ";
+    problem += kBiasHighestText;
+    problem += ", the bias box's limits: ";
+    problem += script::quotedText(range);
+    problem += " would run ";
+    problem += *firstHeld;
+    if (lastHeld != firstHeld) {
+        problem += " to ";
+        problem += *lastHeld;
+    }
+    problem += lastHeld != firstHeld ? " all at " : " at ";
+    problem += *heldAt(*firstHeld);
+    throw std::invalid_argument(problem);
 }
 
 }  // namespace
@@ -95,7 +146,8 @@ std::vector<std::string> parseBiasList(std::string_view range) {
     const auto secondColon =
         firstColon == std::string_view::npos ? firstColon : range.find(':', firstColon + 1);
     if (secondColon == std::string_view::npos) {
-        throw std::invalid_argument("the sweep needs FROM:TO:STEP, not \"" + std::string(range) + "\"");
+        throw std::invalid_argument(std::string("the sweep needs FROM:TO:STEP, not ") +
+                                    script::quotedText(range));
     }
     const Decimal from = readDecimal(range.substr(0, firstColon), "FROM");
     const Decimal to = readDecimal(range.substr(firstColon + 1, secondColon - firstColon - 1), "TO");
@@ -121,6 +173,7 @@ std::vector<std::string> parseBiasList(std::string_view range) {
     for (std::int64_t n = 0; n < count; ++n) {
         biases.push_back(written(first + n * stride, decimals));
     }
+    refuseHeldBiases(biases, range);
     return biases;
 }
 

@@ -54,17 +54,23 @@ IvRow runIvBias(const std::string& bias, int minutes) {
     return row;
 }
 
-std::vector<IvRow> runIvSweep(const std::vector<std::string>& biases, int minutes, unsigned workers) {
+std::vector<IvRow> runIvSweep(const std::vector<std::string>& biases, int minutes, unsigned workers,
+                              const IvSweepProgress& progress) {
     std::vector<IvRow> rows(biases.size());
     std::vector<std::exception_ptr> failures(biases.size());
     // Biases are handed out in list order, so when one fails every bias
     // before it has been handed out and will finish.
     std::atomic<std::size_t> next = 0;
     std::atomic<bool> failed = false;
+    std::atomic<std::size_t> finished = 0;
     const auto work = [&] {
         for (std::size_t n = next++; n < biases.size() && !failed; n = next++) {
             try {
                 rows[n] = runIvBias(biases[n], minutes);
+                const std::size_t finishedNow = ++finished;
+                if (progress) {
+                    progress(finishedNow);
+                }
             } catch (...) {
                 failures[n] = std::current_exception();
                 failed = true;
@@ -119,8 +125,11 @@ long long meanInHundredths(const std::vector<Int16>& readings) {
 std::string writtenInHundredths(long long hundredths) {
     const long long magnitude = hundredths < 0 ? -hundredths : hundredths;
     const long long cents = magnitude % 100;
-    return (hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + (cents < 10 ? ".0" : ".") +
-           std::to_string(cents);
+    std::string text = hundredths < 0 ? "-" : "";
+    text += std::to_string(magnitude / 100);
+    text += cents < 10 ? ".0" : ".";
+    text += std::to_string(cents);
+    return text;
 }
 
 }  // namespace kestrel

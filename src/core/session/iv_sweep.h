@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,12 +31,17 @@ struct IvRow {
 // A run-time error of the form is thrown as it is.
 IvRow runIvBias(const std::string& bias, int minutes);
 
+// Told how many biases have run each time one more has, from the thread
+// that ran it.
+using IvSweepProgress = std::function<void(std::size_t finished)>;
+
 // One row per bias, in order, each on its own fresh form, so no row depends
 // on another and the biases can run side by side: on `workers` threads, or
 // one per processor when 0. A run-time error is thrown with the bias it
 // happened at in its message; when several biases fail, the first of them
 // in the list is reported, however the work was shared.
-std::vector<IvRow> runIvSweep(const std::vector<std::string>& biases, int minutes, unsigned workers = 0);
+std::vector<IvRow> runIvSweep(const std::vector<std::string>& biases, int minutes, unsigned workers = 0,
+                              const IvSweepProgress& progress = {});
 
 // The mean of the readings in hundredths, rounded to the nearest with halves
 // away from zero, computed exactly; 0 when there are none.

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <optional>
 
+#include "core/session/printable_text.h"
+
 namespace kestrel::script {
 namespace {
 
@@ -72,6 +74,19 @@ Line tickOf(std::string_view rest) {
     return Tick{design, *count};
 }
 
+// A picture's file name must show as itself: the system would cut a name
+// short at a NUL and write another file, and other control characters would
+// hide from the user which file is written.
+Line pictureOf(std::string_view path) {
+    if (path.empty()) {
+        return Bad{KESTREL_TEXT("script", "picture needs a file name")};
+    }
+    if (!printsAsItself(path)) {
+        return Bad{KESTREL_TEXT("script", "picture needs a file name of printable UTF-8 characters")};
+    }
+    return Picture{std::string(path)};
+}
+
 }  // namespace
 
 Line parseLine(std::string_view line) {
@@ -93,8 +108,7 @@ Line parseLine(std::string_view line) {
         return tickOf(rest);
     }
     if (command == "picture") {
-        return rest.empty() ? Line{Bad{KESTREL_TEXT("script", "picture needs a file name")}}
-                            : Line{Picture{std::string(rest)}};
+        return pictureOf(rest);
     }
     if (line == "dump") {
         return Dump{};

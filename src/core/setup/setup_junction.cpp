@@ -1,3 +1,4 @@
+#include "core/controls/bias_limits.h"
 #include "core/controls/box_input.h"
 #include "core/form/design.h"
 #include "core/form/form1.h"
@@ -11,10 +12,6 @@ constexpr std::string_view kTemperatureCaption = design::captionOf(&FormItems::T
 constexpr std::string_view kBiasCaption = design::captionOf(&FormItems::Text4);
 constexpr std::string_view kFermiNCaption = design::captionOf(&FormItems::Text2);
 constexpr std::string_view kFermiPCaption = design::captionOf(&FormItems::Text3);
-
-// The bias is held within these limits by rewriting its box.
-constexpr double kBiasLowest = -0.7;
-constexpr double kBiasHighest = 0.59;
 
 constexpr double kCarriersPerEv = 80;
 
@@ -43,10 +40,10 @@ void Form1::SetupJunction() {
     CrossCount = 0;
     Temperature = readInt16(Text1, kTemperatureCaption);
     if (t4() <= kBiasLowest) {
-        Text4.Text = "-0.7";
+        Text4.Text = kBiasLowestText;
     }
     if (t4() >= kBiasHighest) {
-        Text4.Text = "0.59";
+        Text4.Text = kBiasHighestText;
     }
     ElectronQuota = to16(kCarriersPerEv * t3() + kCarriersPerEv * t2());
     HoleQuota = to16(kCarriersPerEv * (1 - t3()) + kCarriersPerEv * (1 - t2()));
