@@ -223,8 +223,9 @@ std::variant<StartOptions, int> startOptions(const Texts& words, const QCommandL
     if (parser.isSet(options.record)) {
         const QString path = parser.value(options.record);
         if (const auto problem = ui::cannotWrite(path)) {
-            return usageError(words, words(QT_TRANSLATE_NOOP("CommandLine", "cannot record the run in %1: %2"))
-                                         .arg(shown(path), *problem));
+            return usageError(words,
+                              words(QT_TRANSLATE_NOOP("CommandLine", "cannot record the run in %1: %2"))
+                                  .arg(shown(path), *problem));
         }
         start.recordPath = path.toStdString();
     }

@@ -8,8 +8,8 @@
 
 #include "app_identity.h"
 #include "command_line.h"
-#include "run_recorder.h"
 #include "core/form/design.h"
+#include "run_recorder.h"
 #include "ui/core_texts.h"
 #include "ui/form_window.h"
 #include "ui/language.h"

@@ -56,7 +56,8 @@ RunRecorder::~RunRecorder() {
 
 void RunRecorder::write() {
     if (const auto problem = ui::writeWholeFile(path_, window_.record())) {
-        std::fprintf(stderr, "kestrel: cannot record the run in %s: %s\n", qPrintable(path_), qPrintable(*problem));
+        std::fprintf(stderr, "kestrel: cannot record the run in %s: %s\n", qPrintable(path_),
+                     qPrintable(*problem));
     }
 }
 

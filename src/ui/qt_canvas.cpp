@@ -97,7 +97,8 @@ void QtCanvas::text(const design::TwipsRect& box, std::string_view text, const d
     const int flags = align == picture::TextAlign::Centred ? static_cast<int>(Qt::AlignCenter) : topLeft;
     painter_.setFont(font.family ? letterFont_ : defaultFont_);
     painter_.setPen(Qt::black);
-    painter_.drawText(pixels(box), flags, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    painter_.drawText(pixels(box), flags,
+                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 double QtCanvas::textWidth(std::string_view text, const design::Font& font) {

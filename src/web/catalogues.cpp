@@ -9,7 +9,8 @@ std::string translated(host::Language language, std::string_view context, std::s
     static const auto* const index = [] {
         auto* byText = new std::map<std::pair<std::string_view, std::string_view>, const CatalogueText*>;
         for (const CatalogueText& entry : kCatalogueTexts) {
-            byText->emplace(std::pair<std::string_view, std::string_view>(entry.context, entry.source), &entry);
+            byText->emplace(std::pair<std::string_view, std::string_view>(entry.context, entry.source),
+                            &entry);
         }
         return byText;
     }();

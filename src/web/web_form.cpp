@@ -170,7 +170,8 @@ const BatchCanvas& WebForm::drawPicture() {
 
 const BatchCanvas& WebForm::drawIvChart(int width, int height) {
     canvas_.clear(width, height);
-    picture::drawIvChart(canvas_, ivPoints(host_.readouts()), {0, 0, width, height}, host_.wording().translate());
+    picture::drawIvChart(canvas_, ivPoints(host_.readouts()), {0, 0, width, height},
+                         host_.wording().translate());
     return canvas_;
 }
 
@@ -182,8 +183,8 @@ std::string WebForm::ivDescription() const {
     std::string points;
     for (const session::Readout& readout : host_.readouts().entries()) {
         if (!readout.bias.empty()) {
-            points += (points.empty() ? ": " : "; ") + readout.bias + " V, " + std::to_string(readout.current) +
-                      (readout.partial ? " (part of a period)" : "");
+            points += (points.empty() ? ": " : "; ") + readout.bias + " V, " +
+                      std::to_string(readout.current) + (readout.partial ? " (part of a period)" : "");
         }
     }
     return "Current against bias" + (points.empty() ? ": no readout at a bias yet." : points + ".");

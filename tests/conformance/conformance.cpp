@@ -1,5 +1,6 @@
 #include "conformance.h"
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -87,7 +88,8 @@ std::string check(Driver& driver, const Line& line, std::vector<std::string>& me
             messages.push_back(message);
         }
         actual = messages.empty() ? "no message" : messages.back();
-        same = what == "message" ? !messages.empty() && actual.find(value) != std::string::npos : messages.empty();
+        same = what == "message" ? !messages.empty() && actual.find(value) != std::string::npos
+                                 : messages.empty();
         messages.clear();
     } else if (what == "paused") {
         actual = yesNo(shown.paused);
@@ -106,7 +108,8 @@ std::string check(Driver& driver, const Line& line, std::vector<std::string>& me
         actual = fingerprint(dump) + " " + factsOf(dump);
         same = actual == value;
     }
-    return same ? "" : "line " + std::to_string(line.number) + ": expected " + line.rest + ", shown " + actual;
+    return same ? ""
+                : "line " + std::to_string(line.number) + ": expected " + line.rest + ", shown " + actual;
 }
 
 }  // namespace
@@ -120,7 +123,8 @@ std::vector<Scenario> readScenarios(const std::string& path) {
             continue;
         }
         const auto space = text.find(' ');
-        Line line{number, text.substr(0, space), {}, space == std::string::npos ? "" : text.substr(space + 1)};
+        Line line{
+            number, text.substr(0, space), {}, space == std::string::npos ? "" : text.substr(space + 1)};
         line.words = split(line.rest, ' ');
         if (line.verb == "scenario") {
             scenarios.push_back({line.rest, {}});
@@ -129,6 +133,12 @@ std::vector<Scenario> readScenarios(const std::string& path) {
         }
     }
     return scenarios;
+}
+
+std::string testName(const Scenario& scenario) {
+    std::string name = scenario.name;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
 }
 
 std::string fingerprint(const std::string& text) {

@@ -23,6 +23,9 @@ struct Scenario {
 
 std::vector<Scenario> readScenarios(const std::string& path);
 
+// A scenario's name as a test's: "a-step" becomes "a_step".
+std::string testName(const Scenario& scenario);
+
 // What a driver's front-end shows, read the way the front-end shows it.
 struct Shown {
     bool paused = false;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "conformance.h"
 #include "core/dump/form_dump.h"
 #include "core/host/host.h"
@@ -71,11 +70,7 @@ TEST_P(Conformance, TheHostPlaysTheScenario) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Conformance, ::testing::ValuesIn(readScenarios(KESTREL_SCENARIOS)),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+                         [](const auto& info) { return testName(info.param); });
 
 }  // namespace
 }  // namespace kestrel::conformance

@@ -128,7 +128,8 @@ TEST(Host, AnOpenedRunIsExactlyTheFileAndTakesOverOnlyWhenItReplaysToItsEnd) {
     // A file that stops early is a message; the class's run goes on as it was.
     const std::string before = dumpForm(copy.host.form());
     for (const auto& [script, says] : std::vector<std::pair<std::string, std::string>>{
-             {"click Command1\n\ntick Timer9\n", "line 3: tick needs a timer Timer1 to Timer4: \"tick Timer9\""},
+             {"click Command1\n\ntick Timer9\n",
+              "line 3: tick needs a timer Timer1 to Timer4: \"tick Timer9\""},
              {"click Command1\nclick Command2\n", "line 2: the run clicks \"Close\""},
              {"type Text2 30\nclick Command1\n", "line 2: the run ends in a run-time error"},
              {"click Command1\ntick Timer1 72001\n", "line 2: a line may tick at most 72000 times"},
@@ -137,8 +138,10 @@ TEST(Host, AnOpenedRunIsExactlyTheFileAndTakesOverOnlyWhenItReplaysToItsEnd) {
         const Update refused = copy.host.openRun(script, "run.replay");
         ASSERT_TRUE(refused.message) << script.substr(0, 40);
         EXPECT_FALSE(refused.message->fatal);
-        EXPECT_NE(refused.message->text.find("run.replay, " + says), std::string::npos) << refused.message->text;
-        EXPECT_EQ(refused.message->text.find('\x1b'), std::string::npos) << "control characters are not shown";
+        EXPECT_NE(refused.message->text.find("run.replay, " + says), std::string::npos)
+            << refused.message->text;
+        EXPECT_EQ(refused.message->text.find('\x1b'), std::string::npos)
+            << "control characters are not shown";
         EXPECT_EQ(dumpForm(copy.host.form()), before);
         EXPECT_FALSE(copy.host.ended());
     }
@@ -163,7 +166,8 @@ TEST(Host, InputErrorsAreMessagesAndAFatalErrorEndsTheRunInTheLanguage) {
     const Update overflow = host.click(kStart);
     ASSERT_TRUE(overflow.message);
     EXPECT_TRUE(overflow.message->fatal);
-    EXPECT_EQ(overflow.message->text.rfind("[host]Run-time error: [errors]Overflow", 0), 0U) << overflow.message->text;
+    EXPECT_EQ(overflow.message->text.rfind("[host]Run-time error: [errors]Overflow", 0), 0U)
+        << overflow.message->text;
     EXPECT_TRUE(host.ended());
     EXPECT_EQ(host.exitStatus(), 1);
     EXPECT_FALSE(host.click(kStart).message) << "nothing runs after the end";

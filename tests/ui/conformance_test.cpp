@@ -1,3 +1,5 @@
+#include "conformance.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "conformance.h"
 #include "core/dump/form_dump.h"
 #include "ui/form_window.h"
 
@@ -64,8 +65,9 @@ public:
 private:
     double now_ = 0;
     std::vector<std::string> messages_;
-    ui::FormWindow window_{[this](QWidget*, const QString& text, bool) { messages_.push_back(text.toStdString()); },
-                           nullptr, [this] { return now_; }};
+    ui::FormWindow window_{
+        [this](QWidget*, const QString& text, bool) { messages_.push_back(text.toStdString()); }, nullptr,
+        [this] { return now_; }};
 };
 
 class Conformance : public ::testing::TestWithParam<Scenario> {};
@@ -78,11 +80,7 @@ TEST_P(Conformance, TheWindowPlaysTheScenario) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Conformance, ::testing::ValuesIn(readScenarios(KESTREL_SCENARIOS)),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+                         [](const auto& info) { return testName(info.param); });
 
 }  // namespace
 }  // namespace kestrel::conformance

@@ -275,6 +275,14 @@ test('"Close" ends the run and the page says so', async () => {
   await page.locator('#ended').waitFor({state: 'visible'});
   assert.equal(await page.evaluate(() => window.kestrel.ended()), true);
   assert.equal(await page.isVisible('#form'), false);
+  // The whole run stays to be kept once it has ended.
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#save-ended')]);
+  const chunks = [];
+  for await (const chunk of await download.createReadStream()) {
+    chunks.push(chunk);
+  }
+  assert.equal(Buffer.concat(chunks).toString(), await page.evaluate(() => window.kestrel.script()));
+  assert.match(Buffer.concat(chunks).toString(), /\nclick Command2\n$/);
 });
 
 test('a Japanese browser gets the page and its messages in Japanese', async () => {

@@ -54,7 +54,8 @@ std::optional<int> ReplayEngine::runLine(std::string_view line, int lineNumber) 
     }
     if (outcome.fatal()) {
         const FaultPlace place{eventName(outcome.line), outcome.ticksRun, host_.stepsSinceReadout()};
-        complain() << script::quotedText(line_) << ": " << explainFault(*outcome.error, host_.form(), place) << '\n';
+        complain() << script::quotedText(line_) << ": " << explainFault(*outcome.error, host_.form(), place)
+                   << '\n';
         return 1;
     }
     if (outcome.ended) {

@@ -170,13 +170,15 @@ Opening Host::continueOpening(long ticks) {
     const std::string_view script = pending.script;
     for (long budget = ticks; !pending.problem && pending.position < script.size() && budget > 0;) {
         const auto end = std::min(script.find('\n', pending.position), script.size());
-        const LineOutcome outcome = pending.runner.runLine(script.substr(pending.position, end - pending.position));
+        const LineOutcome outcome =
+            pending.runner.runLine(script.substr(pending.position, end - pending.position));
         pending.position = end + 1;
         budget -= std::max(1L, outcome.ticksRun);
         if (!outcome.refused.empty()) {
             pending.problem = wording_.text("script", outcome.refused);
         } else if (outcome.fatal()) {
-            pending.problem = texts::fillIn(wording_.text("script", kFatalInRun), {wording_.error(*outcome.error)});
+            pending.problem =
+                texts::fillIn(wording_.text("script", kFatalInRun), {wording_.error(*outcome.error)});
         } else if (outcome.ended) {
             pending.problem = wording_.text("script", kClosedInRun);
         }
@@ -195,9 +197,11 @@ Update Host::finishOpening() {
     }
     if (pending->problem) {
         const int line = pending->runner.lineNumber();
-        update.message = Message{wording_.runNotOpened(pending->source, line, *pending->problem,
-                                                       script::quotedText(script::asWritten(nthLine(pending->script, line), line))),
-                                 false};
+        update.message =
+            Message{wording_.runNotOpened(
+                        pending->source, line, *pending->problem,
+                        script::quotedText(script::asWritten(nthLine(pending->script, line), line))),
+                    false};
         return update;
     }
     // The opened run takes over; the teacher's pause and speed stay.

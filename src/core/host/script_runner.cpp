@@ -11,7 +11,8 @@ constexpr const char* kLineTooLong = KESTREL_TEXT("script", "the line is longer 
 constexpr const char* kTooManyTicks = KESTREL_TEXT("script", "a line may tick at most 72000 times");
 constexpr const char* kScriptTooBusy =
     KESTREL_TEXT("script", "the script would tick more than 360000 times in all");
-constexpr const char* kTooManyReadouts = KESTREL_TEXT("script", "the run would hold more than 100000 readouts");
+constexpr const char* kTooManyReadouts =
+    KESTREL_TEXT("script", "the run would hold more than 100000 readouts");
 
 bool readsOut(const design::TimerDesign& timer) {
     return timer.tick == &Form1::Timer2_Timer;

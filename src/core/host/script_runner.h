@@ -21,7 +21,7 @@ struct LineOutcome {
     // Why the line was refused: not a command, or beyond a limit (a text
     // marked for translation, context "script"); nothing ran.
     std::string refused;
-    long ticksRun = 0;  // of a tick line, up to and including a failed one
+    long ticksRun = 0;   // of a tick line, up to and including a failed one
     bool ended = false;  // "Close" ended the run
 
     [[nodiscard]] bool fatal() const { return error && error->fatal(); }

@@ -37,8 +37,8 @@ std::string formTimeText(double formMs) {
     if (minutes < kMinutesPerHour) {
         std::snprintf(text, sizeof text, "%02ld:%02ld", minutes, seconds % kSecondsPerMinute);
     } else {
-        std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", minutes / kMinutesPerHour, minutes % kMinutesPerHour,
-                      seconds % kSecondsPerMinute);
+        std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", minutes / kMinutesPerHour,
+                      minutes % kMinutesPerHour, seconds % kSecondsPerMinute);
     }
     return text;
 }

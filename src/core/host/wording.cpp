@@ -9,8 +9,8 @@ namespace kestrel::host {
 namespace {
 
 constexpr const char* kFatal = KESTREL_TEXT("host", "Run-time error: %1. The program ends.");
-constexpr const char* kRunNotOpened = KESTREL_TEXT(
-    "host", "%1, line %2: %3: %4. The run was not opened; the class's run goes on as it was.");
+constexpr const char* kRunNotOpened =
+    KESTREL_TEXT("host", "%1, line %2: %3: %4. The run was not opened; the class's run goes on as it was.");
 
 }  // namespace
 

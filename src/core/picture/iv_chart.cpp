@@ -1,7 +1,5 @@
 #include "core/picture/iv_chart.h"
 
-#include "core/picture/text_wrap.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -11,6 +9,7 @@
 #include <string_view>
 
 #include "core/controls/bias_limits.h"
+#include "core/picture/text_wrap.h"
 
 namespace kestrel::picture {
 namespace {
@@ -178,14 +177,18 @@ void drawZeroLines(Canvas& canvas, const Plot& plot) {
 
 void drawCaptions(Canvas& canvas, const Plot& plot, const design::TwipsRect& box,
                   const texts::Translate& translate) {
-    const auto caption = [&translate](const char* text) { return texts::inLanguage(translate, "design", text); };
+    const auto caption = [&translate](const char* text) {
+        return texts::inLanguage(translate, "design", text);
+    };
     const int captionTop = plot.bottom + kTickLength + kLabelHeight + kCaptionGap;
     canvas.text({plot.left, captionTop, plot.right - plot.left, kLabelHeight}, caption(kBiasCaption),
                 design::kDefaultFont, TextAlign::Centred);
+    drawWrapped(
+        canvas,
+        {box.left + kCaptionGap, plot.top - kLabelHeight - kCaptionGap * 2, kLabelWidth * 2, kLabelHeight},
+        caption(kCurrentCaption), design::kDefaultFont);
     drawWrapped(canvas,
-                {box.left + kCaptionGap, plot.top - kLabelHeight - kCaptionGap * 2, kLabelWidth * 2, kLabelHeight},
-                caption(kCurrentCaption), design::kDefaultFont);
-    drawWrapped(canvas, {plot.left, box.top + box.height - kNoticeHeight, plot.right - plot.left, kNoticeHeight},
+                {plot.left, box.top + box.height - kNoticeHeight, plot.right - plot.left, kNoticeHeight},
                 caption(kNotice), design::kDefaultFont);
 }
 

@@ -84,7 +84,8 @@ std::vector<std::string_view> linesOf(std::string_view text) {
     std::vector<std::string_view> lines;
     for (std::size_t start = 0;;) {
         const auto end = text.find('\n', start);
-        lines.push_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        lines.push_back(
+            text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
         if (end == std::string_view::npos) {
             return lines;
         }

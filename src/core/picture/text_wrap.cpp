@@ -43,8 +43,8 @@ bool isWide(char32_t code) {
 
 // Punctuation that must not begin a line, and that must not end one.
 bool closes(char32_t code) {
-    return std::u32string_view(U"、。，．：；？！）」』】〕〉》ー々ぁぃぅぇぉっゃゅょァィゥェォッャュョ・").find(code) !=
-           std::u32string_view::npos;
+    return std::u32string_view(U"、。，．：；？！）」』】〕〉》ー々ぁぃぅぇぉっゃゅょァィゥェォッャュョ・")
+               .find(code) != std::u32string_view::npos;
 }
 
 bool opens(char32_t code) {
@@ -98,7 +98,8 @@ std::string wrapText(std::string_view text, double width, const TextWidth& measu
     return wrapped + line;
 }
 
-void drawWrapped(Canvas& canvas, const design::TwipsRect& box, std::string_view text, const design::Font& font) {
+void drawWrapped(Canvas& canvas, const design::TwipsRect& box, std::string_view text,
+                 const design::Font& font) {
     const auto measure = [&canvas, &font](std::string_view piece) { return canvas.textWidth(piece, font); };
     canvas.text(box, wrapText(text, toPixels(box.width), measure), font, TextAlign::TopLeft);
 }

@@ -20,6 +20,7 @@ using TextWidth = std::function<double(std::string_view text)>;
 std::string wrapText(std::string_view text, double width, const TextWidth& measure);
 
 // Draws `text` in `box` from its top left, broken into its lines.
-void drawWrapped(Canvas& canvas, const design::TwipsRect& box, std::string_view text, const design::Font& font);
+void drawWrapped(Canvas& canvas, const design::TwipsRect& box, std::string_view text,
+                 const design::Font& font);
 
 }  // namespace kestrel::picture

@@ -152,6 +152,8 @@ class Page {
     this.element('script-file').addEventListener('change', (event) => this.openScript(event.target));
     this.element('message').addEventListener('close', () => this.afterMessage());
     this.element('run-again').addEventListener('click', () => location.reload());
+    // The whole run, however it ended, for the teacher to keep.
+    this.element('save-ended').addEventListener('click', () => this.command('save-run'));
   }
 
   // A window moved to a screen of another density redraws at its pixels.
