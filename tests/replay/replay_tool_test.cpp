@@ -32,6 +32,26 @@ TEST(ReplayTool, AnswersHelpAndVersionAndRefusesUnknownOptions) {
     EXPECT_TRUE(unknown.err.starts_with("kestrel-replay: unknown option --fast\n")) << unknown.err;
 }
 
+// One short line or a file without line ends must not hang the tool or use
+// up the memory: each is refused at once with the line that broke a limit.
+TEST(ReplayTool, RefusesWorkAndInputBeyondItsLimitsAtOnce) {
+    const struct {
+        std::string arguments;
+        std::string script;
+        std::string err;
+    } cases[] = {
+        {"", "tick Timer1 9223372036854775807\n", "line 1: a line may tick at most 72000 times"},
+        {"", "click Command1\ntick Timer2 9223372036854775807\n", "line 2: a line may tick at most 72000 times"},
+        {"", "tick Timer2 72000\ntick Timer2 72000\n", "line 2: the run would hold more than 100000 readouts"},
+        {"/dev/zero", "", "line 1: the line is longer than 256 KB"},
+    };
+    for (const auto& [arguments, script, err] : cases) {
+        const ToolRun run = runTool(arguments, script);
+        EXPECT_EQ(run.status, 2) << script.substr(0, 40);
+        EXPECT_TRUE(run.err.starts_with("kestrel-replay: " + err)) << run.err.substr(0, 200);
+    }
+}
+
 TEST(ReplayTool, ScriptItCannotReadOrOutputItCannotWriteIsStatus2WithTheReason) {
     const std::string directory = ::testing::TempDir();
     const ToolRun notAFile = runTool("'" + directory + "'");
