@@ -119,7 +119,7 @@ void FormSurface::resizeEvent(QResizeEvent* event) {
 
 void FormSurface::setForm(const Form1& form) {
     form_ = &form;
-    painted_ = PaintedItems();
+    painted_ = picture::PaintedItems();
     picture_->setForm(form);
     update();
 }
@@ -141,7 +141,7 @@ QSize FormSurface::formSize() const {
 }
 
 void FormSurface::showChanges() {
-    update(zoomedArea(painted_.takeChanges(*form_), zoom_, rect()));
+    update(zoomedArea(qtRect(painted_.takeChanges(*form_)), zoom_, rect()));
     picture_->update();
 }
 

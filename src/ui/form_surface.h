@@ -5,8 +5,8 @@
 #include <array>
 #include <functional>
 
+#include "core/picture/painted_items.h"
 #include "ui/dot_sprite.h"
-#include "ui/painted_items.h"
 
 class QLineEdit;
 class QPushButton;
@@ -75,7 +75,7 @@ private:
     std::array<QLineEdit*, 7> textBoxes_{};
     std::array<QPushButton*, 3> buttons_{};
     ChartView* picture_ = nullptr;
-    PaintedItems painted_;
+    picture::PaintedItems painted_;
     DotSprites dotSprites_;
     std::function<void()> firstPaint_;
 };

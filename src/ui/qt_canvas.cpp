@@ -79,7 +79,7 @@ void QtCanvas::ellipse(const design::TwipsRect& box) {
 }
 
 void QtCanvas::dot(const DotItem& dot, int size, design::Colour fill) {
-    const QRect box = dotArea(dot, size);
+    const QRect box = qtRect(picture::dotArea(dot, size));
     if (area_.intersects(painter_.transform().mapRect(QRectF(box)).toAlignedRect())) {
         dots_.forFill(fill).paint(painter_, box);
     }
@@ -106,16 +106,8 @@ double QtCanvas::textWidth(std::string_view text, const design::Font& font) {
     return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-QRect dotArea(const DotItem& dot, int dotSize) {
-    const int size = toPixels(dotSize);
-    return {toPixels(dot.Left), toPixels(dot.Top), size, size};
-}
-
-QRect lineArea(const LineItem& line) {
-    // A 1-pixel pen covers the end points' pixels, and at most one more on
-    // each side on a denser screen.
-    const QRect ends = QRect(toPixels(line.X1, line.Y1), toPixels(line.X2, line.Y2)).normalized();
-    return ends.adjusted(-1, -1, 1, 1);
+QRect qtRect(const picture::PixelRect& area) {
+    return {area.left, area.top, area.width, area.height};
 }
 
 }  // namespace kestrel::ui

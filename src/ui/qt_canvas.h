@@ -5,6 +5,7 @@
 #include <QRegion>
 
 #include "core/picture/canvas.h"
+#include "core/picture/painted_items.h"
 
 class QPainter;
 
@@ -42,8 +43,7 @@ private:
 // Whether the painter draws the form larger than designed.
 bool isZoomed(const QPainter& painter);
 
-// The window pixels a dot or a line covers, in logical pixels.
-QRect dotArea(const DotItem& dot, int dotSize);
-QRect lineArea(const LineItem& line);
+// An area of the core's picture as Qt's rectangle.
+QRect qtRect(const picture::PixelRect& area);
 
 }  // namespace kestrel::ui

@@ -36,8 +36,21 @@ val drawn(const BatchCanvas& canvas) {
     return drawing;
 }
 
+// With the area that changed since the last drawing: [left, top, width,
+// height] in logical pixels, or nothing when nothing moved.
 val draw(WebForm& form) {
-    return drawn(form.draw());
+    val drawing = drawn(form.draw());
+    const picture::PixelRect& area = form.changed();
+    if (area.empty()) {
+        drawing.set("changed", val::null());
+    } else {
+        val rect = val::array();
+        for (const int n : {area.left, area.top, area.width, area.height}) {
+            rect.call<void>("push", n);
+        }
+        drawing.set("changed", rect);
+    }
+    return drawing;
 }
 
 val drawPicture(WebForm& form) {

@@ -157,13 +157,17 @@ bool WebForm::boxEnabled(const std::string& box) const {
 }
 
 const BatchCanvas& WebForm::draw() {
+    changed_ = painted_.takeChanges(host_.form());
     canvas_.clear();
     picture::drawForm(canvas_, host_.form(), host_.wording().translate());
     return canvas_;
 }
 
+// A picture leaves what the page has painted as it was.
+
 const BatchCanvas& WebForm::drawPicture() {
-    draw();
+    canvas_.clear();
+    picture::drawForm(canvas_, host_.form(), host_.wording().translate());
     picture::drawControls(canvas_, host_.form(), host_.wording().translate());
     return canvas_;
 }

@@ -4,6 +4,7 @@
 
 #include "core/host/host.h"
 #include "core/host/language.h"
+#include "core/picture/painted_items.h"
 #include "web/batch_canvas.h"
 
 // The form as the browser page hosts it: the core's host, in the page's
@@ -50,9 +51,11 @@ public:
     // the lines of their boxes.
     void setTextMeasure(BatchCanvas::Measure measure) { canvas_.setMeasure(std::move(measure)); }
 
-    // The window's picture as drawing commands; with the boxes and buttons
-    // drawn in, for a picture to save.
+    // The window's picture as drawing commands, and the area that changed
+    // since the last draw(), which is all the page needs to paint again;
+    // with the boxes and buttons drawn in, for a picture to save.
     const BatchCanvas& draw();
+    [[nodiscard]] const picture::PixelRect& changed() const { return changed_; }
     const BatchCanvas& drawPicture();
     // The readouts taken at a bias as a chart of current against bias, in a
     // picture of width by height twips.
@@ -73,6 +76,8 @@ private:
     host::Language language_;
     host::Host host_;
     BatchCanvas canvas_;
+    picture::PaintedItems painted_;
+    picture::PixelRect changed_;
 };
 
 // The window's design for the page: its caption, the client area, the text

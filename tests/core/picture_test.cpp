@@ -9,6 +9,7 @@
 
 #include "core/form/design.h"
 #include "core/picture/form_picture.h"
+#include "core/picture/painted_items.h"
 #include "core/picture/svg_canvas.h"
 
 // The form's picture as plain data: what the core draws, in which order,
@@ -95,6 +96,23 @@ TEST(FormPicture, SvgIsTheClientAreaWithEveryLiveDotWhereTheFormHasIt) {
     EXPECT_NE(svg.find(expected), std::string::npos) << expected;
     EXPECT_NE(svg.find(">Restart</text>"), std::string::npos);
     EXPECT_NE(svg.find("stroke-dasharray"), std::string::npos);  // the Fermi levels
+}
+
+// Carriers parked or placed at a contact must not stretch a step's repaint
+// over the boxes and buttons below the diagram.
+TEST(PaintedItems, AStepRepaintsOnlyInsideTheWindow) {
+    Form1 form;
+    form.Form_Load();
+    form.Command1_Click();
+    picture::PaintedItems painted;
+    painted.takeChanges(form);
+    const picture::PixelRect window{0, 0, 605, 453};
+    for (int tick = 1; tick <= 200; ++tick) {
+        form.Timer1_Timer();
+        const picture::PixelRect changed = painted.takeChanges(form);
+        ASSERT_FALSE(changed.empty()) << "tick " << tick;
+        ASSERT_EQ(changed & window, changed) << "tick " << tick;
+    }
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 
 #include "core/dump/form_dump.h"
 #include "ui/chart_view.h"
-#include "ui/painted_items.h"
 
 // The window on Qt's offscreen platform: the band lines, markers and messages
 // it shows. The real-display test checks the dots against the replay tool.
@@ -161,20 +160,6 @@ TEST_F(FormWindowTest, TabWalksTheControlsInViewInDesignOrderFromStart) {
           window.picture(), window.textBox(5), window.button(3), window.button(1)});
     window.resize(605, 453);
     walk({window.button(2), window.textBox(4), window.textBox(7), window.button(3)});
-}
-
-// Carriers parked or placed at a contact must not stretch a step's repaint
-// over the boxes and buttons below the diagram.
-TEST(PaintedItems, AStepRepaintsOnlyInsideTheWindow) {
-    Form1 form;
-    form.Form_Load();
-    form.Command1_Click();
-    PaintedItems painted;
-    painted.takeChanges(form);
-    for (int tick = 1; tick <= 200; ++tick) {
-        form.Timer1_Timer();
-        ASSERT_TRUE(QRect(0, 0, 605, 453).contains(painted.takeChanges(form))) << "tick " << tick;
-    }
 }
 
 }  // namespace

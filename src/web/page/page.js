@@ -181,6 +181,7 @@ class Page {
     canvas.height = Math.round(height * devicePixels);
     Object.assign(canvas.style, {width: width + 'px', height: height + 'px'});
     this.painter = new Painter(canvas, canvas.width / width);
+    this.paintAll = true;
     this.requestDraw();
   }
 
@@ -247,7 +248,13 @@ class Page {
     if (this.form.ended()) {
       return;
     }
-    this.painter.paint(this.form.draw(), this.design.background, this.design.width, this.design.height);
+    const drawing = this.form.draw();
+    // Only what moved is painted again, unless the canvas is new.
+    const area = this.paintAll ? null : drawing.changed;
+    if (this.paintAll || area) {
+      this.painter.paint(drawing, this.design.background, this.design.width, this.design.height, area);
+      this.paintAll = false;
+    }
     const description = this.form.description();
     const canvas = this.element('diagram');
     if (canvas.getAttribute('aria-label') !== description) {

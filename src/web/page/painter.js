@@ -66,8 +66,21 @@ class Painter {
     this.sprites = new Map();
   }
 
-  paint(drawing, background, width, height) {
+  // The whole drawing, or only its part inside `area` ([left, top, width,
+  // height] in logical pixels).
+  paint(drawing, background, width, height, area = null) {
     const context = this.context;
+    context.save();
+    if (area) {
+      // On whole device pixels, a pixel wider all round: at a scale that is
+      // not whole, the edges of what was there are spread over them.
+      const [left, top, right, bottom] = [area[0] - 1, area[1] - 1, area[0] + area[2] + 1, area[1] + area[3] + 1]
+        .map((v, n) => (n < 2 ? Math.floor : Math.ceil)(v * this.scale));
+      context.setTransform(1, 0, 0, 1, 0, 0);
+      context.beginPath();
+      context.rect(left, top, right - left, bottom - top);
+      context.clip();
+    }
     context.setTransform(this.scale, 0, 0, this.scale, 0, 0);
     context.fillStyle = cssColour(background);
     context.fillRect(0, 0, width, height);
@@ -85,6 +98,7 @@ class Painter {
           break;
       }
     }
+    context.restore();
   }
 
   line(x1, y1, x2, y2, colour, dashed) {
