@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/host/language.h"
+#include "core/host/status_text.h"
 #include "web/web_form.h"
 
 namespace kestrel::web {
@@ -131,9 +132,12 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("readoutsCsv", &WebForm::readoutsCsv)
         .function("description", &WebForm::description)
         .function("ivDescription", &WebForm::ivDescription)
+        .function("actionCaption", &WebForm::actionCaption)
         .function("text", &WebForm::text);
 
     function("designJson", &designFor);
+    function("zoomIn", &host::zoomIn);
+    function("zoomOut", &host::zoomOut);
     function("languageOf", &languageOf);
 }
 

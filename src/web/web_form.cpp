@@ -194,6 +194,18 @@ std::string WebForm::ivDescription() const {
     return "Current against bias" + (points.empty() ? ": no readout at a bias yet." : points + ".");
 }
 
+std::string WebForm::actionCaption(const std::string& action, double zoom) const {
+    const auto named = host::actionNamed(action);
+    if (!named) {
+        return {};
+    }
+    const host::ActionDesign& design = host::actionDesign(*named);
+    const host::Status status = host_.status();
+    const char* caption = status.paused && design.captionWhenOn ? design.captionWhenOn : design.caption;
+    const std::string value = *named == host::Action::ZoomIn ? host::zoomText(zoom) : host::speedText(status.speed);
+    return texts::fillIn(translated(language_, "actions", caption), {value});
+}
+
 std::string WebForm::text(const std::string& context, const std::string& source) const {
     return translated(language_, context, source);
 }

@@ -67,6 +67,9 @@ public:
     // What the diagram and the I-V chart show, in words, for screen readers.
     [[nodiscard]] std::string description() const { return host_.description(); }
     [[nodiscard]] std::string ivDescription() const;
+    // An action's caption as the menu shows it now: "Carry on" while
+    // paused, the speed or the page's `zoom` filled in.
+    [[nodiscard]] std::string actionCaption(const std::string& action, double zoom) const;
     // A text of the catalogues in the page's language.
     [[nodiscard]] std::string text(const std::string& context, const std::string& source) const;
 

@@ -10,8 +10,6 @@
 const kChartWidth = 600;
 const kChartHeight = 400;
 const kChartBackground = 0xffffff;
-// The zoom steps of the form over the size that fits the page.
-const kZoomSteps = [1, 1.25, 1.5, 2, 2.5, 3, 4];
 
 function download(blob, name) {
   const link = document.createElement('a');
@@ -101,18 +99,9 @@ class Page {
   }
 
   showMenuCaptions() {
-    const status = {paused: this.form.paused(), speed: this.speedText(), zoom: Math.round(this.zoom * 100) + '%'};
     for (const item of this.element('menu').querySelectorAll('button[data-command]')) {
-      const action = this.action(item.dataset.command);
-      const caption = action.name === 'pause' && status.paused ? action.captionWhenOn : action.caption;
-      const value = action.name === 'zoom-in' ? status.zoom : status.speed;
-      item.querySelector('span').textContent = caption.replace('%1', value);
+      item.querySelector('span').textContent = this.form.actionCaption(item.dataset.command, this.zoom);
     }
-  }
-
-  speedText() {
-    const speed = this.form.speed();
-    return speed === 0.25 ? '¼×' : speed === 0.5 ? '½×' : speed + '×';
   }
 
   // The list of keys from the same table.
@@ -332,8 +321,8 @@ class Page {
       return;
     }
     switch (name) {
-      case 'zoom-in': return this.setZoom(kZoomSteps.find((step) => step > this.zoom) || this.zoom);
-      case 'zoom-out': return this.setZoom([...kZoomSteps].reverse().find((step) => step < this.zoom) || this.zoom);
+      case 'zoom-in': return this.setZoom(this.module.zoomIn(this.zoom));
+      case 'zoom-out': return this.setZoom(this.module.zoomOut(this.zoom));
       case 'actual-size': return this.setZoom(1);
       case 'full-screen':
         return document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen();
