@@ -137,11 +137,17 @@ Outcome WebForm::openRun(const std::string& script, const std::string& source) {
 std::string WebForm::status() const {
     const host::Status status = host_.status();
     std::string text = status.paused ? translated(language_, "status", kPaused) : std::string();
+    const auto add = [&text](const std::string& part) {
+        if (!text.empty()) {
+            text += kStatusSeparator;
+        }
+        text += part;
+    };
     if (status.speed != 1) {
-        text += (text.empty() ? "" : kStatusSeparator) + host::speedText(status.speed);
+        add(host::speedText(status.speed));
     }
     if (status.behind) {
-        text += (text.empty() ? "" : kStatusSeparator) + translated(language_, "status", host::kBehindText);
+        add(translated(language_, "status", host::kBehindText));
     }
     return text;
 }

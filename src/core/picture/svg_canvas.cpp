@@ -32,7 +32,10 @@ std::string px(double twips) {
 std::string dashArray() {
     std::string lengths;
     for (const int length : kDashDotPattern) {
-        lengths += (lengths.empty() ? "" : " ") + std::to_string(length);
+        if (!lengths.empty()) {
+            lengths += ' ';
+        }
+        lengths += std::to_string(length);
     }
     return lengths;
 }
@@ -121,7 +124,10 @@ void SvgCanvas::line(const LineItem& ends, const design::Pen& pen) {
     body_ += "<line x1=\"" + px(ends.X1) + "\" y1=\"" + px(ends.Y1) + "\" x2=\"" + px(ends.X2) + "\" y2=\"" +
              px(ends.Y2) + "\" stroke=\"" + colour(pen.colour) + "\"";
     if (pen.style == design::LineStyle::DashDot) {
-        body_ += " stroke-dasharray=\"" + dashArray() + "\"";
+        static const std::string kDashArray = dashArray();
+        body_ += " stroke-dasharray=\"";
+        body_ += kDashArray;
+        body_ += '"';
     }
     body_ += "/>\n";
 }
