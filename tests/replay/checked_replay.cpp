@@ -1,5 +1,7 @@
 #include "checked_replay.h"
 
+#include "core/session/script_line.h"
+
 #include <cmath>
 
 #include "core/dump/form_dump.h"
@@ -60,7 +62,7 @@ std::string taken(std::ostringstream& stream) {
 
 std::string CheckedReplay::run(std::string_view raw, int lineNumber) {
     script_.append(raw) += '\n';
-    const std::string_view line = raw.ends_with('\r') ? raw.substr(0, raw.size() - 1) : raw;
+    const std::string_view line = script::asWritten(raw, lineNumber);
     if (line.starts_with("picture")) {
         return {};  // random scripts write no files
     }
