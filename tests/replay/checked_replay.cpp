@@ -1,11 +1,10 @@
 #include "checked_replay.h"
 
-#include "core/session/script_line.h"
-
 #include <cmath>
 
 #include "core/dump/form_dump.h"
 #include "core/numbers/text_number.h"
+#include "core/session/script_line.h"
 
 namespace kestrel {
 namespace {
