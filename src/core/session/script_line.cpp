@@ -90,9 +90,6 @@ Line pictureOf(std::string_view path) {
 }  // namespace
 
 Line parseLine(std::string_view line) {
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
     if (isBlankLine(line) || line.front() == '#') {
         return Skip{};
     }

@@ -43,8 +43,8 @@ struct Bad {
 
 using Line = std::variant<Skip, Type, Click, Tick, Dump, Picture, Bad>;
 
-// Reads one line, without its line break (a trailing carriage return is
-// dropped).
+// Reads one line as asWritten() gives it: without its line break, so a
+// carriage return still in it is a part of the line.
 Line parseLine(std::string_view line);
 
 // The line as a person wrote it: without a UTF-8 byte-order mark before the
