@@ -132,8 +132,7 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("readoutsCsv", &WebForm::readoutsCsv)
         .function("description", &WebForm::description)
         .function("ivDescription", &WebForm::ivDescription)
-        .function("actionCaption", &WebForm::actionCaption)
-        .function("text", &WebForm::text);
+        .function("actionCaption", &WebForm::actionCaption);
 
     function("designJson", &designFor);
     function("zoomIn", &host::zoomIn);

@@ -212,10 +212,6 @@ std::string WebForm::actionCaption(const std::string& action, double zoom) const
     return texts::fillIn(translated(language_, "actions", caption), {value});
 }
 
-std::string WebForm::text(const std::string& context, const std::string& source) const {
-    return translated(language_, context, source);
-}
-
 std::string designJson(host::Language language) {
     JsonWriter json;
     json.beginObject();

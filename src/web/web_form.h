@@ -70,8 +70,6 @@ public:
     // An action's caption as the menu shows it now: "Carry on" while
     // paused, the speed or the page's `zoom` filled in.
     [[nodiscard]] std::string actionCaption(const std::string& action, double zoom) const;
-    // A text of the catalogues in the page's language.
-    [[nodiscard]] std::string text(const std::string& context, const std::string& source) const;
 
 private:
     Outcome shown(const host::Update& update) const;

@@ -8,9 +8,6 @@ namespace kestrel::host {
 namespace {
 
 constexpr int kPercent = 100;
-constexpr long kMsPerSecond = 1000;
-constexpr long kSecondsPerMinute = 60;
-constexpr long kMinutesPerHour = 60;
 
 }  // namespace
 
@@ -28,19 +25,6 @@ std::string speedText(double speed) {
 
 std::string zoomText(double zoom) {
     return std::to_string(std::lround(zoom * kPercent)) + "%";
-}
-
-std::string formTimeText(double formMs) {
-    const long seconds = static_cast<long>(formMs) / kMsPerSecond;
-    const long minutes = seconds / kSecondsPerMinute;
-    char text[32];
-    if (minutes < kMinutesPerHour) {
-        std::snprintf(text, sizeof text, "%02ld:%02ld", minutes, seconds % kSecondsPerMinute);
-    } else {
-        std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", minutes / kMinutesPerHour,
-                      minutes % kMinutesPerHour, seconds % kSecondsPerMinute);
-    }
-    return text;
 }
 
 double zoomIn(double zoom) {

@@ -14,8 +14,6 @@ inline constexpr std::array<double, 7> kZoomSteps{1, 1.25, 1.5, 2, 2.5, 3, 4};
 std::string speedText(double speed);
 // "100%", "125%", ...
 std::string zoomText(double zoom);
-// The form's time as minutes and seconds: "03:07"; hours when it has them.
-std::string formTimeText(double formMs);
 
 // The next zoom step up or down from `zoom`; the largest and smallest stay.
 double zoomIn(double zoom);
