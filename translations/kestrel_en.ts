@@ -292,6 +292,34 @@
         <source>This list of keys</source>
         <translation>This list of keys</translation>
     </message>
+    <message>
+        <source>Clear the I–V chart</source>
+        <translation>Clear the I–V chart</translation>
+    </message>
+    <message>
+        <source>Clear the I–V chart (the readouts are kept for export)</source>
+        <translation>Clear the I–V chart (the readouts are kept for export)</translation>
+    </message>
+    <message>
+        <source>Classroom panel</source>
+        <translation>Classroom panel</translation>
+    </message>
+    <message>
+        <source>Hide the classroom panel</source>
+        <translation>Hide the classroom panel</translation>
+    </message>
+    <message>
+        <source>Large buttons, a bias slider and the run&apos;s status</source>
+        <translation>Large buttons, a bias slider and the run&apos;s status</translation>
+    </message>
+    <message>
+        <source>What you see</source>
+        <translation>What you see</translation>
+    </message>
+    <message>
+        <source>What the picture shows and what the readout counts</source>
+        <translation>What the picture shows and what the readout counts</translation>
+    </message>
 </context>
 <context>
     <name>boxes</name>

@@ -292,6 +292,34 @@
         <source>This list of keys</source>
         <translation>このキー一覧</translation>
     </message>
+    <message>
+        <source>Clear the I–V chart</source>
+        <translation>I–V グラフを消去</translation>
+    </message>
+    <message>
+        <source>Clear the I–V chart (the readouts are kept for export)</source>
+        <translation>I–V グラフを消去（読み値は書き出し用に残す）</translation>
+    </message>
+    <message>
+        <source>Classroom panel</source>
+        <translation>授業用パネル</translation>
+    </message>
+    <message>
+        <source>Hide the classroom panel</source>
+        <translation>授業用パネルを隠す</translation>
+    </message>
+    <message>
+        <source>Large buttons, a bias slider and the run&apos;s status</source>
+        <translation>大きなボタン、バイアスのスライダー、実行の状態</translation>
+    </message>
+    <message>
+        <source>What you see</source>
+        <translation>画面の見方</translation>
+    </message>
+    <message>
+        <source>What the picture shows and what the readout counts</source>
+        <translation>図が表すものと読み値が数えるもの</translation>
+    </message>
 </context>
 <context>
     <name>boxes</name>

@@ -30,7 +30,10 @@ enum class Action {
     OpenRun,
     SaveReadouts,
     IvChart,
+    ClearChart,
+    Panel,
     Keys,
+    WhatYouSee,
 };
 
 // Which of the host's actions run on the run itself; the others are the
@@ -52,7 +55,7 @@ struct ActionDesign {
     Shown shown;
 };
 
-inline constexpr std::array<ActionDesign, 16> kActions{{
+inline constexpr std::array<ActionDesign, 19> kActions{{
     {Action::Pause,
      "pause",
      KESTREL_TEXT("actions", "Pause"),
@@ -173,6 +176,22 @@ inline constexpr std::array<ActionDesign, 16> kActions{{
      {"Ctrl+I"},
      Runs::InTheFrontEnd,
      Shown::InMenu},
+    {Action::ClearChart,
+     "clear-chart",
+     KESTREL_TEXT("actions", "Clear the I–V chart"),
+     nullptr,
+     KESTREL_TEXT("actions", "Clear the I–V chart (the readouts are kept for export)"),
+     {"Ctrl+Shift+X"},
+     Runs::InTheFrontEnd,
+     Shown::InMenu},
+    {Action::Panel,
+     "panel",
+     KESTREL_TEXT("actions", "Classroom panel"),
+     KESTREL_TEXT("actions", "Hide the classroom panel"),
+     KESTREL_TEXT("actions", "Large buttons, a bias slider and the run's status"),
+     {"Alt+P"},
+     Runs::InTheFrontEnd,
+     Shown::StartsGroup},
     {Action::Keys,
      "keys",
      KESTREL_TEXT("actions", "Keys"),
@@ -181,6 +200,14 @@ inline constexpr std::array<ActionDesign, 16> kActions{{
      {"Ctrl+/", "F1"},
      Runs::InTheFrontEnd,
      Shown::StartsGroup},
+    {Action::WhatYouSee,
+     "what-you-see",
+     KESTREL_TEXT("actions", "What you see"),
+     nullptr,
+     KESTREL_TEXT("actions", "What the picture shows and what the readout counts"),
+     {"Alt+W"},
+     Runs::InTheFrontEnd,
+     Shown::InMenu},
 }};
 
 const ActionDesign& actionDesign(Action action);
