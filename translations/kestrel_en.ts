@@ -305,10 +305,6 @@
         <translation>Classroom panel</translation>
     </message>
     <message>
-        <source>Hide the classroom panel</source>
-        <translation>Hide the classroom panel</translation>
-    </message>
-    <message>
         <source>Large buttons, a bias slider and the run&apos;s status</source>
         <translation>Large buttons, a bias slider and the run&apos;s status</translation>
     </message>
@@ -319,6 +315,22 @@
     <message>
         <source>What the picture shows and what the readout counts</source>
         <translation>What the picture shows and what the readout counts</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Slower</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Save picture</translation>
     </message>
 </context>
 <context>
@@ -486,6 +498,13 @@
     <message>
         <source>%1, line %2: %3: %4. The run was not opened; the class&apos;s run goes on as it was.</source>
         <translation>%1, line %2: %3: %4. The run was not opened; the class&apos;s run goes on as it was.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ui::ClassroomPanel</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
     </message>
 </context>
 <context>

@@ -305,10 +305,6 @@
         <translation>授業用パネル</translation>
     </message>
     <message>
-        <source>Hide the classroom panel</source>
-        <translation>授業用パネルを隠す</translation>
-    </message>
-    <message>
         <source>Large buttons, a bias slider and the run&apos;s status</source>
         <translation>大きなボタン、バイアスのスライダー、実行の状態</translation>
     </message>
@@ -319,6 +315,22 @@
     <message>
         <source>What the picture shows and what the readout counts</source>
         <translation>図が表すものと読み値が数えるもの</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>1 ステップ</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>遅く</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>画像を保存</translation>
     </message>
 </context>
 <context>
@@ -486,6 +498,13 @@
     <message>
         <source>%1, line %2: %3: %4. The run was not opened; the class&apos;s run goes on as it was.</source>
         <translation>%1、%2 行目：%3：%4。この実行は開きませんでした。授業の実行はそのまま続きます。</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ui::ClassroomPanel</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QLocale>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimer>
 
 #include "app_identity.h"
@@ -57,6 +58,14 @@ void applyStartOptions(kestrel::ui::FormWindow& window, const kestrel::app::Star
     }
 }
 
+// The classroom panel shows as the teacher last left it.
+void rememberPanel(kestrel::ui::FormWindow& window) {
+    const QString key = QStringLiteral("classroom/panel");
+    window.setPanelShown(QSettings().value(key, false).toBool());
+    QObject::connect(&window, &kestrel::ui::FormWindow::panelToggled,
+                     [key](bool shown) { QSettings().setValue(key, shown); });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,6 +79,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     translation.install();
     QApplication::setApplicationName(QString::fromUtf8(kestrel::app::kInternalName));
+    QApplication::setOrganizationName(QString::fromUtf8(kestrel::app::kInternalName));
     QApplication::setApplicationVersion(QString::fromUtf8(kestrel::app::kVersion));
     // Qt adds the display name to every window title that does not end with
     // it; the window's caption begins with the program's display name and is
@@ -79,6 +89,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(programIcon());
 
     kestrel::ui::FormWindow window;
+    rememberPanel(window);
     if (commandLine.start.recordPath) {
         new kestrel::app::RunRecorder(QString::fromStdString(*commandLine.start.recordPath), window, &app);
     }

@@ -26,6 +26,7 @@ ClassroomActions::ClassroomActions(QWidget* window) : QObject(window) {
         listed_.push_back({action, actionText(design.what)});
     }
     (*this)[host::Action::FullScreen]->setCheckable(true);
+    (*this)[host::Action::Panel]->setCheckable(true);
     buildMenu(window);
     showState(false, 1, 1, false);
 }

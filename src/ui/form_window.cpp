@@ -17,9 +17,11 @@
 
 #include "core/form/design.h"
 #include "core/host/limits.h"
+#include "core/host/status_text.h"
 #include "core/session/script_line.h"
 #include "ui/chart_view.h"
 #include "ui/classroom_actions.h"
+#include "ui/classroom_panel.h"
 #include "ui/core_texts.h"
 #include "ui/diagram_news.h"
 #include "ui/form_accessible.h"
@@ -29,13 +31,15 @@
 #include "ui/light_palette.h"
 #include "ui/run_clock.h"
 #include "ui/screen_place.h"
+#include "ui/status_badge.h"
 #include "ui/twips.h"
 #include "ui/zoom.h"
 
 namespace kestrel::ui {
 namespace {
 
-constexpr int kReadoutBox = 7;  // Text7, "Current (mA)"
+constexpr int kReadoutBox = 7;   // Text7, "Current (mA)"
+constexpr int kBiasTextBox = 4;  // Text4, "Bias (V)"
 
 // The margins around the form in full screen.
 const QColor kFullScreenMargin = Qt::black;
@@ -76,6 +80,7 @@ FormWindow::FormWindow(MessageSink showMessage, QWidget* parent, host::Host::Clo
         surface_->onFirstPaint(
             [this] { QTimer::singleShot(0, this, [this] { frameLog_->firstPaintShown(); }); });
     }
+    badge_ = new StatusBadge(this);
     news_ = std::make_unique<DiagramNews>(surface_, surface_->textBox(kReadoutBox));
     actions_ = new ClassroomActions(this);
     connectControls();
@@ -135,11 +140,11 @@ void FormWindow::performInWindow(host::Action action) {
     using host::Action;
     switch (action) {
         case Action::ZoomIn:
-            return setZoom(zoomIn(zoom_));
+            return setZoom(zoomIn(zoom_, largestZoom()));
         case Action::ZoomOut:
             return setZoom(zoomOut(zoom_));
         case Action::ActualSize:
-            return setZoom(1);
+            return showActualSize();
         case Action::FullScreen:
             return setFullScreen(!isFullScreen());
         case Action::LeaveFullScreen:
@@ -161,6 +166,8 @@ void FormWindow::performInWindow(host::Action action) {
         case Action::Keys:
             showKeys();
             return;
+        case Action::Panel:
+            return setPanelShown(!panelShown());
         default:
             return;
     }
@@ -224,6 +231,10 @@ void FormWindow::mirrorForm() {
     if (host_->status().behind != shownBehind_) {
         showState();
     }
+    showStatusLines();
+    if (panel_ && !surface_->textBox(kBiasTextBox)->hasFocus()) {
+        panel_->followBias(surface_->textBox(kBiasTextBox)->text());
+    }
     news_->afterEvent(form, host_->readouts().entries().size());
     clock_->schedule(host_->msToNextTick());
     if (ivChart_) {
@@ -245,15 +256,83 @@ void FormWindow::setZoom(double zoom) {
     if (isFullScreen()) {
         return;  // full screen fits the form to the screen
     }
-    zoom_ = nearestZoom(zoom);
+    zoom_ = std::min(nearestZoom(zoom), largestZoom());
     surface_->setZoom(zoom_);
-    const QSize size = surface_->formSize();
-    setMinimumSize(size);
-    resize(size);
+    fitWindowToForm();
     const QRect frame = frameGeometry();
     move(placeOnScreen(frame, availableAround(frame)));
+}
+
+void FormWindow::showActualSize() {
+    if (isFullScreen()) {
+        return;
+    }
+    zoom_ = 1;
+    surface_->setZoom(zoom_);
+    fitWindowToForm();
+    const QRect client = pixels(design::kClientArea);
+    move(placeOnScreen(QRect(client.topLeft(), size()), availableAround(client)) +
+         (pos() - geometry().topLeft()));
+}
+
+// The window as large as the form at its zoom, with the panel under it.
+void FormWindow::fitWindowToForm() {
+    const QSize form = surface_->formSize();
+    const int panelWidth = panelShown() ? panel_->sizeHint().width() : 0;
+    const QSize size(std::max(form.width(), panelWidth), form.height() + panelHeight());
+    setMinimumSize(size);
+    resize(size);
     placeSurface();
     showState();
+}
+
+// The largest zoom step at which the window, its frame and the panel fit
+// the available part of the screen.
+double FormWindow::largestZoom() const {
+    const QRect frame = frameGeometry();
+    const QSize frameExtra = frame.size() - size();
+    const QSize room = availableAround(frame).size() - frameExtra - QSize(0, panelHeight());
+    const QSize form = pixels(design::kClientArea).size();
+    if (room.isEmpty()) {
+        return host::kZoomSteps.back();  // no screen to fit
+    }
+    return host::largestFittingZoom(form.width(), form.height(), room.width(), room.height());
+}
+
+bool FormWindow::panelShown() const {
+    return panel_ && !panel_->isHidden();
+}
+
+int FormWindow::panelHeight() const {
+    return panelShown() ? panel_->sizeHint().height() : 0;
+}
+
+void FormWindow::setPanelShown(bool shown) {
+    if (!panel_ && !shown) {
+        return;
+    }
+    if (!panel_) {
+        panel_ = new ClassroomPanel(*actions_, this);
+        connect(panel_, &ClassroomPanel::biasChosen, this, &FormWindow::applyBias);
+        panel_->followBias(surface_->textBox(kBiasTextBox)->text());
+    }
+    panel_->setVisible(shown);
+    (*actions_)[host::Action::Panel]->setChecked(shown);
+    if (isFullScreen()) {
+        placeSurface();
+    } else {
+        zoom_ = std::min(zoom_, largestZoom());
+        surface_->setZoom(zoom_);
+        fitWindowToForm();
+        const QRect frame = frameGeometry();
+        move(placeOnScreen(frame, availableAround(frame)));
+    }
+    showState();
+    emit panelToggled(shown);
+}
+
+void FormWindow::applyBias(const QString& text) {
+    showUpdate(host_->applyBias(text.toStdString()));
 }
 
 void FormWindow::setFullScreen(bool on) {
@@ -268,19 +347,25 @@ void FormWindow::setFullScreen(bool on) {
 // In full screen the form is as large as fits the screen, in the middle;
 // otherwise the surface is the whole window, at the chosen zoom.
 void FormWindow::placeSurface() {
+    const int panelTop = height() - panelHeight();
+    if (panel_) {
+        panel_->setGeometry(0, panelTop, width(), panelHeight());
+    }
     if (!isFullScreen()) {
         surface_->setAutoFillBackground(false);
         surface_->setZoom(zoom_);
-        surface_->setGeometry(rect());
+        surface_->setGeometry(0, 0, width(), panelTop);
+        badge_->placeIn(QRect(QPoint(0, 0), surface_->formSize()), zoom_);
         return;
     }
     const QSize design = pixels(design::kClientArea).size();
     const double fit = std::min(static_cast<double>(width()) / design.width(),
-                                static_cast<double>(height()) / design.height());
+                                static_cast<double>(panelTop) / design.height());
     surface_->setZoom(fit);
-    const QSize form = surface_->formSize().boundedTo(size());
-    surface_->setGeometry(QRect(QPoint((width() - form.width()) / 2, (height() - form.height()) / 2), form));
+    const QSize form = surface_->formSize().boundedTo(QSize(width(), panelTop));
+    surface_->setGeometry(QRect(QPoint((width() - form.width()) / 2, (panelTop - form.height()) / 2), form));
     surface_->setAutoFillBackground(true);
+    badge_->placeIn(surface_->geometry(), fit);
     update();
 }
 
@@ -316,9 +401,22 @@ void FormWindow::showState() {
         state << QString::fromStdString(host_->wording().text("status", host::kBehindText));
     }
     shownBehind_ = status.behind;
+    showStatusLines();
     const QString caption = designText(design::kWindowCaption);
     setWindowTitle(state.isEmpty() ? caption
                                    : state.join(QStringLiteral(", ")) + QStringLiteral(" – ") + caption);
+}
+
+// The status over the picture, or in the panel while it shows.
+void FormWindow::showStatusLines() {
+    const host::Status status = host_->status();
+    const bool inPanel = panelShown();
+    badge_->showLine(inPanel ? QString()
+                             : QString::fromStdString(host::statusLine(status, host_->wording())));
+    if (inPanel) {
+        panel_->showStatus(
+            QString::fromStdString(host::statusLine(status, host_->wording(), host::StatusUse::InThePanel)));
+    }
 }
 
 void FormWindow::withFile(FileUse use, const std::function<bool(const QString&)>& act) {

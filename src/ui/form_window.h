@@ -16,11 +16,13 @@ namespace kestrel::ui {
 
 class ChartView;
 class ClassroomActions;
+class ClassroomPanel;
 class DiagramNews;
 class FormSurface;
 class IvChartWindow;
 class KeysDialog;
 class RunClock;
+class StatusBadge;
 
 // The one window. It shows the form on its surface, hands what the user
 // does to the core's host (typing, clicks, Enter, the classroom actions, a
@@ -65,9 +67,20 @@ public:
     void perform(host::Action action);
     void setPaused(bool paused);
     void setSpeed(double speed);
-    void setZoom(double zoom);  // the nearest zoom step
+    // The nearest zoom step, at most the largest at which the window fits
+    // the screen's available area.
+    void setZoom(double zoom);
+    // Zoom 1 at the window's designed place.
+    void showActualSize();
     [[nodiscard]] double zoom() const { return zoom_; }
     void setFullScreen(bool on);
+    void setPanelShown(bool shown);
+    [[nodiscard]] bool panelShown() const;
+    [[nodiscard]] ClassroomPanel* panel() const { return panel_; }
+    [[nodiscard]] StatusBadge* statusBadge() const { return badge_; }
+    // The bias typed into the bias box and applied, as the panel's slider
+    // does.
+    void applyBias(const QString& text);
     // Types `text` into box `number` as the user would.
     void typeText(int number, const QString& text);
 
@@ -93,6 +106,10 @@ public:
 
     static void showMessageBox(QWidget* parent, const QString& text, bool fatal);
 
+signals:
+    // The classroom panel was shown or hidden, for the program to remember.
+    void panelToggled(bool shown);
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -108,7 +125,11 @@ private:
     void showUpdate(const host::Update& update);
     void mirrorForm();
     void showState();
+    void showStatusLines();
     void placeSurface();
+    [[nodiscard]] int panelHeight() const;
+    [[nodiscard]] double largestZoom() const;
+    void fitWindowToForm();
     void withFile(FileUse use, const std::function<bool(const QString&)>& act);
     bool writeFile(const QString& path, const QByteArray& bytes);
     void endProgram(int status);
@@ -119,6 +140,8 @@ private:
     std::unique_ptr<host::Host> host_;
     FormSurface* surface_ = nullptr;
     ClassroomActions* actions_ = nullptr;
+    ClassroomPanel* panel_ = nullptr;
+    StatusBadge* badge_ = nullptr;
     QPointer<IvChartWindow> ivChart_;
     QPointer<KeysDialog> keysDialog_;
     std::unique_ptr<DiagramNews> news_;

@@ -4,7 +4,7 @@
 #include <QRectF>
 #include <QTransform>
 
-#include "core/host/status_text.h"
+#include "core/host/zoom_steps.h"
 
 // How large the whole form is shown: every place, line, dot, font, box and
 // button is `zoom` times its design size. Zoom 1 is the designed window.

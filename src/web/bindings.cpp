@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/host/language.h"
-#include "core/host/status_text.h"
+#include "core/host/zoom_steps.h"
 #include "web/web_form.h"
 
 namespace kestrel::web {

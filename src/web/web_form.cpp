@@ -13,8 +13,6 @@ namespace kestrel::web {
 namespace {
 
 constexpr double kNever = -1;
-constexpr const char* kStatusSeparator = " · ";
-constexpr const char* kPaused = KESTREL_TEXT("status", "Paused");
 
 template <typename Item, std::size_t Count>
 const Item* named(const std::array<Item, Count>& table, const std::string& name) {
@@ -135,21 +133,7 @@ Outcome WebForm::openRun(const std::string& script, const std::string& source) {
 }
 
 std::string WebForm::status() const {
-    const host::Status status = host_.status();
-    std::string text = status.paused ? translated(language_, "status", kPaused) : std::string();
-    const auto add = [&text](const std::string& part) {
-        if (!text.empty()) {
-            text += kStatusSeparator;
-        }
-        text += part;
-    };
-    if (status.speed != 1) {
-        add(host::speedText(status.speed));
-    }
-    if (status.behind) {
-        add(translated(language_, "status", host::kBehindText));
-    }
-    return text;
+    return host::statusLine(host_.status(), host_.wording());
 }
 
 std::string WebForm::boxText(const std::string& box) const {
@@ -208,7 +192,8 @@ std::string WebForm::actionCaption(const std::string& action, double zoom) const
     const host::ActionDesign& design = host::actionDesign(*named);
     const host::Status status = host_.status();
     const char* caption = status.paused && design.captionWhenOn ? design.captionWhenOn : design.caption;
-    const std::string value = *named == host::Action::ZoomIn ? host::zoomText(zoom) : host::speedText(status.speed);
+    const std::string value =
+        *named == host::Action::ZoomIn ? host::zoomText(zoom) : host::speedText(status.speed);
     return texts::fillIn(translated(language_, "actions", caption), {value});
 }
 

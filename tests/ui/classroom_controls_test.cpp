@@ -123,13 +123,13 @@ TEST_F(ClassroomTest, ZoomTwoDoublesEveryPlaceAndZoomOneIsTheDesignedWindow) {
     for (int n = 0; n < 20; ++n) {
         window.perform(host::Action::Step);  // the seeded carriers spread out
     }
-    const QImage designed = render(window);
+    const QImage designed = render(*window.surface());
     // Zoom 1.25, 1.5, 2.
     for (int n = 0; n < 3; ++n) {
         press(Qt::Key_Equal, Qt::ControlModifier);
     }
     ASSERT_EQ(window.zoom(), 2);
-    const QImage zoomed = render(window);
+    const QImage zoomed = render(*window.surface());
     EXPECT_EQ(zoomed.size(), designed.size() * 2);
     chosenFile = file("zoomed.png");
     press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
@@ -159,7 +159,7 @@ TEST_F(ClassroomTest, ZoomTwoDoublesEveryPlaceAndZoomOneIsTheDesignedWindow) {
 
     press(Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(window.size(), designed.size());
-    EXPECT_EQ(render(window), designed);
+    EXPECT_EQ(render(*window.surface()), designed);
 }
 
 TEST_F(ClassroomTest, FullScreenFitsTheFormToTheScreenUntilEscape) {

@@ -166,7 +166,8 @@ TEST_F(FormWindowTest, TabWalksTheControlsInViewInDesignOrderFromStart) {
 }  // namespace kestrel::ui
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen, on a screen as large as a projector's, so a zoom can grow.
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" KESTREL_OFFSCREEN_SCREEN);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

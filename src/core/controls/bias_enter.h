@@ -6,8 +6,10 @@
 
 namespace kestrel {
 
+inline constexpr std::size_t kBiasBox = 3;
 inline constexpr std::size_t kStartButton = 0;
 inline constexpr std::size_t kRestartButton = 2;
+static_assert(std::string_view(design::kTextBoxes[kBiasBox].name) == "Text4");
 static_assert(std::string_view(design::kButtons[kStartButton].name) == "Command1");
 static_assert(std::string_view(design::kButtons[kRestartButton].name) == "Command3");
 

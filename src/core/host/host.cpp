@@ -100,6 +100,12 @@ Update Host::enter(const design::TextBoxDesign& box) {
     return click(biasEnterButton(form()));
 }
 
+Update Host::applyBias(std::string text) {
+    const design::TextBoxDesign& biasBox = design::kTextBoxes[kBiasBox];
+    Update typed = type(biasBox, std::move(text));
+    return typed.ended ? typed : enter(biasBox);
+}
+
 Update Host::perform(Action action) {
     session::Session& session = run_->session();
     switch (action) {

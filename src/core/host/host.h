@@ -10,6 +10,7 @@
 #include "core/host/actions.h"
 #include "core/host/run.h"
 #include "core/host/script_runner.h"
+#include "core/host/status.h"
 #include "core/host/wording.h"
 
 // The one host every front-end drives: the desktop window, the page and the
@@ -36,16 +37,6 @@ struct Update {
 // What a status line says while the run has slowed down (context "status").
 inline constexpr const char* kBehindText = KESTREL_TEXT("status", "Behind: the machine cannot keep up");
 
-// How the run stands, for a status line a class can read.
-struct Status {
-    bool paused = false;
-    double speed = 1;
-    double formMs = 0;    // the form's time since it was loaded
-    long steps = 0;       // Timer1 ticks of the run
-    bool behind = false;  // the machine could not keep up; the run slowed
-    bool ended = false;
-};
-
 // A saved run being opened beside the class's run.
 struct Opening {
     double progress = 0;  // 0 to 1, by the script's bytes
@@ -69,6 +60,9 @@ public:
     // Enter in a box: in the bias box it applies the bias, as a click on
     // "Start" before the first run and on "Restart" after it.
     Update enter(const design::TextBoxDesign& box);
+    // The bias typed into the bias box and applied as Enter there applies
+    // it, as the classroom panel's slider does on its release.
+    Update applyBias(std::string text);
     // One of the actions that run on the run (Runs::OnTheRun).
     Update perform(Action action);
     Update setPaused(bool paused);
