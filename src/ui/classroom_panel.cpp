@@ -21,15 +21,7 @@ namespace {
 constexpr int kSmallestTarget = 44;
 constexpr double kLetterScale = 1.25;
 constexpr double kStatusScale = 1.6;
-constexpr int kColumns = 5;  // two rows of buttons
 constexpr int kSliderPageStep = 10;
-
-// The panel's buttons in two rows: the run's, then the view's.
-constexpr std::array kButtons{
-    host::Action::Pause,       host::Action::Step,       host::Action::Slower, host::Action::Faster,
-    host::Action::IvChart,     host::Action::ZoomOut,    host::Action::ZoomIn, host::Action::FullScreen,
-    host::Action::SavePicture, host::Action::WhatYouSee,
-};
 
 // A tap or a click on the slider's groove puts the handle there, as a
 // finger on a whiteboard expects, instead of stepping toward it.
@@ -84,10 +76,11 @@ ClassroomPanel::ClassroomPanel(const ClassroomActions& actions, QWidget* parent)
     biasRow->addWidget(biasValue_);
 
     auto* buttons = new QGridLayout;
-    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+    for (std::size_t i = 0; i < host::kPanelActions.size(); ++i) {
         const int n = static_cast<int>(i);
-        buttons->addWidget(actionButton(*actions[kButtons[i]], host::actionDesign(kButtons[i])), n / kColumns,
-                           n % kColumns);
+        buttons->addWidget(
+            actionButton(*actions[host::kPanelActions[i]], host::actionDesign(host::kPanelActions[i])),
+            n / host::kPanelColumns, n % host::kPanelColumns);
     }
 
     auto* layout = new QVBoxLayout(this);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/controls/bias_slider.h"
 #include "core/host/language.h"
 #include "core/host/zoom_steps.h"
 #include "web/web_form.h"
@@ -114,6 +115,7 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("click", &WebForm::click)
         .function("enter", &WebForm::enter)
         .function("perform", &WebForm::perform)
+        .function("applySliderBias", &WebForm::applySliderBias)
         .function("timePassed", &WebForm::timePassed)
         .function("msToNextTick", &WebForm::msToNextTick)
         .function("openRun", &WebForm::openRun)
@@ -121,6 +123,8 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("paused", &WebForm::paused)
         .function("speed", &WebForm::speed)
         .function("status", &WebForm::status)
+        .function("panelStatus", &WebForm::panelStatus)
+        .function("sliderPosition", &WebForm::sliderPosition)
         .function("boxText", &WebForm::boxText)
         .function("boxEnabled", &WebForm::boxEnabled)
         .function("setTextMeasure", &setTextMeasure)
@@ -136,6 +140,8 @@ EMSCRIPTEN_BINDINGS(kestrel) {
 
     function("designJson", &designFor);
     function("zoomIn", &host::zoomIn);
+    function("largestFittingZoom", &host::largestFittingZoom);
+    function("sliderBiasText", &sliderBiasText);
     function("zoomOut", &host::zoomOut);
     function("languageOf", &languageOf);
 }

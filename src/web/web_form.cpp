@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/controls/bias_slider.h"
 #include "core/dump/form_dump.h"
 #include "core/dump/json_writer.h"
 #include "core/host/status_text.h"
@@ -81,6 +82,26 @@ void writeActions(JsonWriter& json, host::Language language) {
     json.endArray();
 }
 
+// The classroom panel: its buttons' actions and short captions in rows of
+// `columns`, and the bias slider's ends in hundredths of a volt.
+void writePanel(JsonWriter& json, host::Language language) {
+    json.key("panel").beginObject();
+    json.key("columns").value(host::kPanelColumns);
+    json.key("sliderLowest").value(kSliderLowest);
+    json.key("sliderHighest").value(kSliderHighest);
+    json.key("buttons").beginArray();
+    for (const host::Action action : host::kPanelActions) {
+        const host::ActionDesign& design = host::actionDesign(action);
+        json.beginObject();
+        json.key("name").value(std::string_view(design.name));
+        json.key("caption").value(std::string_view(translated(language, "actions", design.panelCaption)));
+        json.key("toggles").value(design.captionWhenOn != nullptr);
+        json.endObject();
+    }
+    json.endArray();
+    json.endObject();
+}
+
 }  // namespace
 
 WebForm::WebForm(host::Host::Clock clock, host::Language language)
@@ -134,6 +155,18 @@ Outcome WebForm::openRun(const std::string& script, const std::string& source) {
 
 std::string WebForm::status() const {
     return host::statusLine(host_.status(), host_.wording());
+}
+
+std::string WebForm::panelStatus() const {
+    return host::statusLine(host_.status(), host_.wording(), host::StatusUse::InThePanel);
+}
+
+int WebForm::sliderPosition() const {
+    return kestrel::sliderPosition(host_.form().Text4.Text);
+}
+
+Outcome WebForm::applySliderBias(int hundredths) {
+    return shown(host_.applyBias(sliderBiasText(hundredths)));
 }
 
 std::string WebForm::boxText(const std::string& box) const {
@@ -214,6 +247,7 @@ std::string designJson(host::Language language) {
     writeControls(json, "boxes", "boxes", design::kTextBoxes, language);
     writeControls(json, "buttons", "design", design::kButtons, language);
     writeActions(json, language);
+    writePanel(json, language);
     json.endObject();
     return json.text();
 }

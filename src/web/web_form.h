@@ -34,6 +34,9 @@ public:
     Outcome enter(const std::string& box);
     // An action of the table that runs on the run; others are the page's.
     Outcome perform(const std::string& action);
+    // The classroom panel's slider let go at `hundredths` of a volt: its
+    // bias typed into the bias box and applied.
+    Outcome applySliderBias(int hundredths);
     Outcome timePassed();
     // Real milliseconds until the next tick, or a negative number for never.
     [[nodiscard]] double msToNextTick() const;
@@ -44,6 +47,10 @@ public:
     [[nodiscard]] double speed() const { return host_.status().speed; }
     // The status line: "Paused · 2× · 01:30" as the host's state reads.
     [[nodiscard]] std::string status() const;
+    // The same in the classroom panel, with the speed always.
+    [[nodiscard]] std::string panelStatus() const;
+    // Where the panel's slider stands for the bias box's text.
+    [[nodiscard]] int sliderPosition() const;
     [[nodiscard]] std::string boxText(const std::string& box) const;
     [[nodiscard]] bool boxEnabled(const std::string& box) const;
 

@@ -45,10 +45,10 @@ export async function startServer() {
 
 // A browser with an empty profile of its own; everything the page says on
 // its console that is an error, and every uncaught exception, is kept.
-export async function openBrowser({viewport = {width: 1000, height: 700}, deviceScaleFactor = 1} = {}) {
+export async function openBrowser({viewport = {width: 1000, height: 700}, deviceScaleFactor = 1, hasTouch = false} = {}) {
   const profile = mkdtempSync(path.join(tmpdir(), 'kestrel-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
-    executablePath: chromiumPath, headless: true, args: kChromiumFlags, viewport, deviceScaleFactor,
+    executablePath: chromiumPath, headless: true, args: kChromiumFlags, viewport, deviceScaleFactor, hasTouch,
     acceptDownloads: true,
   });
   const page = context.pages()[0] || await context.newPage();

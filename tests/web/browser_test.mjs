@@ -226,6 +226,49 @@ test('a run shows the dots where the replay tool puts them, paused and stepped',
   assertShowsItsRun(stepped, 'one step later');
 });
 
+// A whiteboard or a tablet: the classroom panel by touch, mouse and keys,
+// its slider applying its bias as the user would, the zoom held to the page.
+test('the classroom panel works by touch, mouse and keys and is remembered', async () => {
+  const tablet = await openBrowser({viewport: {width: 800, height: 760}, hasTouch: true});
+  try {
+    const board = tablet.page;
+    await openPage(board, server.url);
+    const script = () => board.evaluate(() => window.kestrel.script());
+    await board.keyboard.press('Alt+KeyP');
+    const targets = await board.$$eval('#panel button, #bias-slider',
+                                       (all) => all.map((e) => [e.textContent, e.getBoundingClientRect().height]));
+    assert.equal(targets.length, 11);
+    assert.ok(targets.every(([, height]) => height >= 44), JSON.stringify(targets));
+
+    await board.tap('#panel [data-command=pause]');
+    assert.equal(await board.evaluate(() => window.kestrel.paused()), true);
+    assert.equal(await board.textContent('#panel [data-command=pause]'), 'Carry on');
+    await board.focus('#bias-slider');
+    await board.keyboard.press('ArrowRight');
+    assert.equal(await script(), 'type Text4 0.01\nclick Command1\n');
+    const slider = await board.locator('#bias-slider').boundingBox();
+    await board.touchscreen.tap(slider.x + 2, slider.y + slider.height / 2);
+    assert.match(await script(), /click Command1\ntype Text4 -0\.\d\d\nclick Command3\n$/);
+    await board.click('#panel [data-command=step]');
+    assert.equal(stepsIn(await script()), 1);
+    assert.equal(await board.textContent('#panel .panel-status'), 'Paused · 1× · 00:00');
+
+    for (let n = 0; n < 8; ++n) {
+      await board.click('#panel [data-command=zoom-in]');
+    }
+    const stage = await board.locator('#stage').boundingBox();
+    const form = await board.locator('#diagram').boundingBox();
+    assert.ok(form.width <= stage.width && form.height <= stage.height, JSON.stringify({stage, form}));
+
+    await board.reload();
+    await board.waitForFunction(() => window.kestrel && window.kestrel.painted());
+    assert.equal(await board.isVisible('#panel'), true, 'the panel shows as it was left');
+    assert.deepEqual(tablet.errors, []);
+  } finally {
+    await tablet.close();
+  }
+});
+
 test('the menu saves the run, the readouts and the picture', async () => {
   const saved = async (command) => {
     await page.click('#menu-button');

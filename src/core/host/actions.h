@@ -221,6 +221,13 @@ inline constexpr std::array<ActionDesign, 19> kActions{{
      KESTREL_TEXT("actions", "What you see")},
 }};
 
+// The classroom panel's buttons in two rows: the run's, then the view's.
+inline constexpr std::array kPanelActions{
+    Action::Pause,   Action::Step,   Action::Slower,     Action::Faster,      Action::IvChart,
+    Action::ZoomOut, Action::ZoomIn, Action::FullScreen, Action::SavePicture, Action::WhatYouSee,
+};
+inline constexpr int kPanelColumns = 5;
+
 const ActionDesign& actionDesign(Action action);
 // The action a key stands for, as the table writes keys ("Alt+K").
 std::optional<Action> actionForKey(std::string_view key);

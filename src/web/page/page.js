@@ -22,6 +22,25 @@ function download(blob, name) {
   setTimeout(() => URL.revokeObjectURL(link.href), 60_000);
 }
 
+// Whether the classroom panel shows, as the teacher last left it.
+const kPanelSetting = 'kestrel-classroom-panel';
+
+function rememberedPanel() {
+  try {
+    return localStorage.getItem(kPanelSetting) === 'shown';
+  } catch {
+    return false;  // storage refused (a file opened in some browsers)
+  }
+}
+
+function rememberPanel(shown) {
+  try {
+    localStorage.setItem(kPanelSetting, shown ? 'shown' : 'hidden');
+  } catch {
+    // The panel shows as chosen, only not remembered.
+  }
+}
+
 class Page {
   constructor(module) {
     this.module = module;
@@ -40,7 +59,8 @@ class Page {
     this.drawRequested = false;
     this.painted = false;
     this.status = '';
-    this.zoom = 1;
+    this.zoom = null;  // a zoom step, or the form as large as fits
+    this.scale = 1;
     this.openings = 0;  // saved runs the page has opened or refused
 
     document.documentElement.lang = this.language === 'design' ? 'en' : this.language;
@@ -54,11 +74,17 @@ class Page {
       enter: (box) => this.show(this.form.enter(box)),
       click: (button) => this.show(this.form.click(button)),
     });
+    this.panel = new ClassroomPanel(this.element('panel'), this.design, {
+      command: (name) => this.command(name),
+      applyBias: (hundredths) => this.show(this.form.applySliderBias(hundredths)),
+      biasText: (hundredths) => module.sliderBiasText(hundredths),
+    });
+    this.element('panel').setAttribute('aria-label', this.action('panel').caption);
     this.buildMenu();
     this.buildKeys();
     this.listen();
     formArea.hidden = false;
-    this.layout();
+    this.setPanelShown(rememberedPanel());
     this.refresh();
     // The window opens with the focus on the first control in tab order.
     this.controls.first.focus();
@@ -100,8 +126,13 @@ class Page {
 
   showMenuCaptions() {
     for (const item of this.element('menu').querySelectorAll('button[data-command]')) {
-      item.querySelector('span').textContent = this.form.actionCaption(item.dataset.command, this.zoom);
+      item.querySelector('span').textContent = this.captionOf(item.dataset.command);
     }
+    this.element('menu').querySelector('[data-command=panel]')?.setAttribute('aria-pressed', String(this.panel.shown));
+  }
+
+  captionOf(name) {
+    return this.form.actionCaption(name, this.scale);
   }
 
   // The list of keys from the same table.
@@ -122,6 +153,11 @@ class Page {
 
   listen() {
     window.addEventListener('resize', () => this.layout());
+    // Full screen shows the form as large as fits.
+    document.addEventListener('fullscreenchange', () => {
+      this.zoom = null;
+      this.layout();
+    });
     this.followPixelRatio();
     document.addEventListener('keydown', (event) => this.onKey(event));
     const menuButton = this.element('menu-button');
@@ -154,13 +190,14 @@ class Page {
     }, {once: true});
   }
 
-  // The form scaled to fit the page (times the zoom), the canvas's pixels
-  // those of the device.
+  // The form at its zoom step, or as large as fits the page, never larger
+  // than fits; the canvas's pixels those of the device.
   layout() {
     const stage = this.element('stage').getBoundingClientRect();
     const {width, height} = this.design;
     const fit = Math.max(0.1, Math.min(stage.width / width, stage.height / height));
-    const scale = fit * this.zoom;
+    const scale = this.zoom === null ? fit : Math.min(this.zoom, fit);
+    this.scale = scale;
     const left = Math.max(0, (stage.width - width * scale) / 2);
     const top = Math.max(0, (stage.height - height * scale) / 2);
     this.element('form').style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
@@ -195,7 +232,8 @@ class Page {
     if (wait >= 0) {
       this.timer = setTimeout(() => this.show(this.form.timePassed()), wait);
     }
-    this.setStatus(this.form.status());
+    this.setStatus(this.panel.shown ? '' : this.form.status());
+    this.panel.follow(this.form, (name) => this.captionOf(name), Boolean(document.fullscreenElement));
     if (this.element('iv').open) {
       this.drawIvChart();
     }
@@ -321,8 +359,8 @@ class Page {
       return;
     }
     switch (name) {
-      case 'zoom-in': return this.setZoom(this.module.zoomIn(this.zoom));
-      case 'zoom-out': return this.setZoom(this.module.zoomOut(this.zoom));
+      case 'zoom-in': return this.setZoom(this.module.zoomIn(this.scale, this.largestZoom()));
+      case 'zoom-out': return this.setZoom(this.module.zoomOut(this.scale));
       case 'actual-size': return this.setZoom(1);
       case 'full-screen':
         return document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen();
@@ -334,6 +372,7 @@ class Page {
         return download(new Blob([form.readoutsCsv()], {type: 'text/csv'}), 'kestrel-readouts.csv');
       case 'open-run': return this.element('script-file').click();
       case 'keys': return this.element('keys').showModal();
+      case 'panel': return this.setPanelShown(!this.panel.shown);
       case 'iv-chart':
         this.element('iv').showModal();
         return this.drawIvChart(true);
@@ -343,6 +382,20 @@ class Page {
   setZoom(zoom) {
     this.zoom = zoom;
     this.layout();
+    this.showMenuCaptions();
+  }
+
+  // The largest zoom step at which the form fits the page.
+  largestZoom() {
+    const stage = this.element('stage').getBoundingClientRect();
+    return this.module.largestFittingZoom(this.design.width, this.design.height, stage.width, stage.height);
+  }
+
+  setPanelShown(shown) {
+    this.element('panel').hidden = !shown;
+    rememberPanel(shown);
+    this.layout();
+    this.refresh();
     this.showMenuCaptions();
   }
 
