@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -146,7 +147,7 @@ void FormWindow::performInWindow(host::Action action) {
         case Action::ActualSize:
             return showActualSize();
         case Action::FullScreen:
-            return setFullScreen(!isFullScreen());
+            return setFullScreen(!fullScreen_);
         case Action::LeaveFullScreen:
             return setFullScreen(false);
         case Action::SavePicture:
@@ -253,7 +254,7 @@ void FormWindow::setSpeed(double speed) {
 }
 
 void FormWindow::setZoom(double zoom) {
-    if (isFullScreen()) {
+    if (fullScreen_) {
         return;  // full screen fits the form to the screen
     }
     zoom_ = std::min(nearestZoom(zoom), largestZoom());
@@ -264,7 +265,7 @@ void FormWindow::setZoom(double zoom) {
 }
 
 void FormWindow::showActualSize() {
-    if (isFullScreen()) {
+    if (fullScreen_) {
         return;
     }
     zoom_ = 1;
@@ -318,7 +319,7 @@ void FormWindow::setPanelShown(bool shown) {
     }
     panel_->setVisible(shown);
     (*actions_)[host::Action::Panel]->setChecked(shown);
-    if (isFullScreen()) {
+    if (fullScreen_) {
         placeSurface();
     } else {
         zoom_ = std::min(zoom_, largestZoom());
@@ -336,10 +337,23 @@ void FormWindow::applyBias(const QString& text) {
 }
 
 void FormWindow::setFullScreen(bool on) {
-    if (on == isFullScreen()) {
+    if (on == fullScreen_) {
         return;
     }
-    on ? showFullScreen() : showNormal();
+    // A window manager makes a full-screen window as large as its screen and
+    // gives the normal one back; without one, the window does so itself, and
+    // the window's state, which no one confirms there, is the window's own.
+    fullScreen_ = on;
+    if (on) {
+        normalPlace_ = geometry();
+        showFullScreen();
+        if (QScreen* shownOn = screen()) {
+            setGeometry(shownOn->geometry());
+        }
+    } else {
+        showNormal();
+        setGeometry(normalPlace_);
+    }
     placeSurface();
     showState();
 }
@@ -351,7 +365,7 @@ void FormWindow::placeSurface() {
     if (panel_) {
         panel_->setGeometry(0, panelTop, width(), panelHeight());
     }
-    if (!isFullScreen()) {
+    if (!fullScreen_) {
         surface_->setAutoFillBackground(false);
         surface_->setZoom(zoom_);
         surface_->setGeometry(0, 0, width(), panelTop);
@@ -386,7 +400,7 @@ void FormWindow::changeEvent(QEvent* event) {
 // caption after it.
 void FormWindow::showState() {
     const host::Status status = host_->status();
-    actions_->showState(status.paused, status.speed, zoom_, isFullScreen());
+    actions_->showState(status.paused, status.speed, zoom_, fullScreen_);
     QStringList state;
     if (status.paused) {
         state << tr("Paused");
@@ -530,7 +544,7 @@ bool FormWindow::event(QEvent* event) {
 }
 
 void FormWindow::paintEvent(QPaintEvent* /*event*/) {
-    if (isFullScreen()) {
+    if (fullScreen_) {
         QPainter(this).fillRect(rect(), kFullScreenMargin);
     }
 }

@@ -74,6 +74,7 @@ public:
     void showActualSize();
     [[nodiscard]] double zoom() const { return zoom_; }
     void setFullScreen(bool on);
+    [[nodiscard]] bool fullScreen() const { return fullScreen_; }
     void setPanelShown(bool shown);
     [[nodiscard]] bool panelShown() const;
     [[nodiscard]] ClassroomPanel* panel() const { return panel_; }
@@ -146,6 +147,8 @@ private:
     QPointer<KeysDialog> keysDialog_;
     std::unique_ptr<DiagramNews> news_;
     double zoom_ = 1;
+    bool fullScreen_ = false;
+    QRect normalPlace_;         // where the window stood before full screen
     bool shownBehind_ = false;  // the title says the run has slowed down
     bool ended_ = false;
     std::unique_ptr<FrameLog> frameLog_ = FrameLog::fromEnvironment();

@@ -165,7 +165,7 @@ TEST_F(ClassroomTest, ZoomTwoDoublesEveryPlaceAndZoomOneIsTheDesignedWindow) {
 TEST_F(ClassroomTest, FullScreenFitsTheFormToTheScreenUntilEscape) {
     press(Qt::Key_F11);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window.surface()->zoom() > 1; }, kLiveWaitMs));
-    EXPECT_TRUE(window.isFullScreen());
+    EXPECT_TRUE(window.fullScreen());
     const QRect surface = window.surface()->geometry();
     EXPECT_TRUE(window.rect().contains(surface));
     EXPECT_LE(std::abs(surface.center().x() - window.rect().center().x()), 1);
@@ -173,7 +173,7 @@ TEST_F(ClassroomTest, FullScreenFitsTheFormToTheScreenUntilEscape) {
 
     press(Qt::Key_Escape);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window.surface()->zoom() == 1; }, kLiveWaitMs));
-    EXPECT_FALSE(window.isFullScreen());
+    EXPECT_FALSE(window.fullScreen());
     EXPECT_EQ(window.surface()->geometry(), window.rect());
 }
 
