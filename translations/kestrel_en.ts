@@ -561,6 +561,61 @@
     </message>
 </context>
 <context>
+    <name>page</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>What it does</translation>
+    </message>
+    <message>
+        <source>Kestrel Sim has ended.</source>
+        <translation>Kestrel Sim has ended.</translation>
+    </message>
+    <message>
+        <source>Save this run</source>
+        <translation>Save this run</translation>
+    </message>
+    <message>
+        <source>Run it again</source>
+        <translation>Run it again</translation>
+    </message>
+    <message>
+        <source>End this run?</source>
+        <translation>End this run?</translation>
+    </message>
+    <message>
+        <source>This run has readouts. Save it before it ends, to open it again later?</source>
+        <translation>This run has readouts. Save it before it ends, to open it again later?</translation>
+    </message>
+    <message>
+        <source>Save the run and end</source>
+        <translation>Save the run and end</translation>
+    </message>
+    <message>
+        <source>End without saving</source>
+        <translation>End without saving</translation>
+    </message>
+    <message>
+        <source>Go on with the run</source>
+        <translation>Go on with the run</translation>
+    </message>
+</context>
+<context>
     <name>script</name>
     <message>
         <source>type needs a box Text1 to Text7</source>

@@ -561,6 +561,61 @@
     </message>
 </context>
 <context>
+    <name>page</name>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>働き</translation>
+    </message>
+    <message>
+        <source>Kestrel Sim has ended.</source>
+        <translation>Kestrel Sim は終了しました。</translation>
+    </message>
+    <message>
+        <source>Save this run</source>
+        <translation>この実行を保存</translation>
+    </message>
+    <message>
+        <source>Run it again</source>
+        <translation>もう一度実行</translation>
+    </message>
+    <message>
+        <source>End this run?</source>
+        <translation>この実行を終了しますか？</translation>
+    </message>
+    <message>
+        <source>This run has readouts. Save it before it ends, to open it again later?</source>
+        <translation>この実行には読み値があります。後でまた開けるように、終了する前に保存しますか？</translation>
+    </message>
+    <message>
+        <source>Save the run and end</source>
+        <translation>保存して終了</translation>
+    </message>
+    <message>
+        <source>End without saving</source>
+        <translation>保存せずに終了</translation>
+    </message>
+    <message>
+        <source>Go on with the run</source>
+        <translation>実行を続ける</translation>
+    </message>
+</context>
+<context>
     <name>script</name>
     <message>
         <source>type needs a box Text1 to Text7</source>

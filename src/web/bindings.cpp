@@ -134,6 +134,7 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("dump", &WebForm::dump)
         .function("record", &WebForm::record)
         .function("readoutsCsv", &WebForm::readoutsCsv)
+        .function("readoutCount", &WebForm::readoutCount)
         .function("description", &WebForm::description)
         .function("ivDescription", &WebForm::ivDescription)
         .function("actionCaption", &WebForm::actionCaption);

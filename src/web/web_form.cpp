@@ -9,6 +9,7 @@
 #include "core/picture/form_picture.h"
 #include "core/picture/iv_chart.h"
 #include "web/catalogues.h"
+#include "web/page_texts.h"
 
 namespace kestrel::web {
 namespace {
@@ -161,6 +162,10 @@ std::string WebForm::panelStatus() const {
     return host::statusLine(host_.status(), host_.wording(), host::StatusUse::InThePanel);
 }
 
+int WebForm::readoutCount() const {
+    return static_cast<int>(host_.readouts().entries().size());
+}
+
 int WebForm::sliderPosition() const {
     return kestrel::sliderPosition(host_.form().Text4.Text);
 }
@@ -248,6 +253,11 @@ std::string designJson(host::Language language) {
     writeControls(json, "buttons", "design", design::kButtons, language);
     writeActions(json, language);
     writePanel(json, language);
+    json.key("texts").beginObject();
+    for (const char* text : kPageTexts) {
+        json.key(text).value(std::string_view(translated(language, "page", text)));
+    }
+    json.endObject();
     json.endObject();
     return json.text();
 }

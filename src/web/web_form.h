@@ -71,6 +71,7 @@ public:
     [[nodiscard]] std::string dump() const;
     [[nodiscard]] std::string record() const { return host_.record(); }
     [[nodiscard]] std::string readoutsCsv() const { return host_.readouts().csv(); }
+    [[nodiscard]] int readoutCount() const;
     // What the diagram and the I-V chart show, in words, for screen readers.
     [[nodiscard]] std::string description() const { return host_.description(); }
     [[nodiscard]] std::string ivDescription() const;

@@ -190,14 +190,16 @@ test('the window is laid out as designed, sharp, accessible and named', async ()
   assert.match(layout.title, /^Kestrel Sim/);
   assert.equal(layout.focus, 'Command1', 'the focus starts on the first control in tab order');
 
-  // Tab follows the design's tab order: Start, Close, then the boxes.
+  // Tab follows the design's tab order over what shows: Start, Close, the
+  // bias, the readout, Restart; the boxes below the form are left out.
   await page.focus('#Command1');
   const order = [];
-  for (let n = 0; n < 6; ++n) {
+  for (let n = 0; n < 4; ++n) {
     await page.keyboard.press('Tab');
     order.push(await page.evaluate(() => document.activeElement.id));
   }
-  assert.deepEqual(order, ['Command2', 'Text1', 'Text4', 'Text6', 'Text7', 'Text5']);
+  assert.deepEqual(order, ['Command2', 'Text4', 'Text7', 'Command3']);
+  assert.equal(await page.evaluate(() => document.querySelectorAll('#form input:not([inert])[inputmode=decimal]').length), 4);
   assert.deepEqual(await axeViolations(), []);
 });
 
@@ -234,7 +236,7 @@ test('the classroom panel works by touch, mouse and keys and is remembered', asy
     const board = tablet.page;
     await openPage(board, server.url);
     const script = () => board.evaluate(() => window.kestrel.script());
-    await board.keyboard.press('Alt+KeyP');
+    assert.equal(await board.isVisible('#panel'), true, 'a touch screen shows the panel from the start');
     const targets = await board.$$eval('#panel button, #bias-slider',
                                        (all) => all.map((e) => [e.textContent, e.getBoundingClientRect().height]));
     assert.equal(targets.length, 11);
@@ -260,9 +262,11 @@ test('the classroom panel works by touch, mouse and keys and is remembered', asy
     const form = await board.locator('#diagram').boundingBox();
     assert.ok(form.width <= stage.width && form.height <= stage.height, JSON.stringify({stage, form}));
 
+    await board.keyboard.press('Alt+KeyP');
+    assert.equal(await board.isVisible('#panel'), false);
     await board.reload();
     await board.waitForFunction(() => window.kestrel && window.kestrel.painted());
-    assert.equal(await board.isVisible('#panel'), true, 'the panel shows as it was left');
+    assert.equal(await board.isVisible('#panel'), false, 'the panel stays as the teacher left it');
     assert.deepEqual(tablet.errors, []);
   } finally {
     await tablet.close();
@@ -312,10 +316,21 @@ test('the readouts at each bias show as a chart of current against bias', async 
   await page.keyboard.press('Escape');
 });
 
-test('"Close" ends the run and the page says so', async () => {
-  await page.keyboard.press('Alt+KeyK');
+// The run has readouts by now: "Close" asks first, and can save the run.
+test('"Close" asks before it ends a run with readouts, saves it, and the page says so', async () => {
+  if (!await page.evaluate(() => window.kestrel.paused())) {
+    await page.keyboard.press('Alt+KeyK');
+  }
   await page.click('#Command2');
+  await page.locator('#close-ask').waitFor({state: 'visible'});
+  await page.keyboard.press('Escape');
+  assert.equal(await page.evaluate(() => window.kestrel.ended()), false, 'Escape goes on with the run');
+  const before = await page.evaluate(() => window.kestrel.script());
+  await page.click('#Command2');
+  const [asked] = await Promise.all([page.waitForEvent('download'), page.click('#close-ask [value=save]')]);
+  assert.equal(await asked.suggestedFilename(), 'kestrel-run.replay');
   await page.locator('#ended').waitFor({state: 'visible'});
+  assert.equal(await page.evaluate(() => window.kestrel.script()), before + 'click Command2\n');
   assert.equal(await page.evaluate(() => window.kestrel.ended()), true);
   assert.equal(await page.isVisible('#form'), false);
   // The whole run stays to be kept once it has ended.
@@ -332,6 +347,7 @@ test('a Japanese browser gets the page and its messages in Japanese', async () =
   await page.addInitScript(() => Object.defineProperty(Navigator.prototype, 'languages', {get: () => ['ja-JP', 'en']}));
   await openPage(page, server.url);
   assert.equal(await page.textContent('#Command1'), 'スタート');
+  assert.equal(await page.textContent('#menu-button'), 'メニュー');
   await page.fill('#Text4', 'abc');
   await page.press('#Text4', 'Enter');
   const dialog = page.locator('dialog[role="alertdialog"]');

@@ -22,6 +22,13 @@ class FormControls {
       Object.assign(element.style, {
         left: place.left + 'px', top: place.top + 'px', width: place.width + 'px', height: place.height + 'px',
       });
+      // What lies below the form's visible area (the temperature and the
+      // two counts) is neither reached by Tab nor read out, as in the window.
+      if (place.top >= design.height || place.left >= design.width) {
+        element.inert = true;
+        element.tabIndex = -1;
+        element.setAttribute('aria-hidden', 'true');
+      }
       container.append(element);
       this.first = this.first || element;
     }
@@ -33,6 +40,8 @@ class FormControls {
     input.id = box.name;
     input.setAttribute('aria-label', box.caption);
     input.autocomplete = 'off';
+    // Every box holds a number: a touch screen offers its number keys.
+    input.inputMode = 'decimal';
     input.spellcheck = false;
     input.addEventListener('input', () => events.type(box.name, input.value));
     input.addEventListener('keydown', (event) => {

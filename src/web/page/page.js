@@ -25,12 +25,16 @@ function download(blob, name) {
 // Whether the classroom panel shows, as the teacher last left it.
 const kPanelSetting = 'kestrel-classroom-panel';
 
+// Until the teacher chooses, a touch screen shows the panel: its controls
+// are large enough for a finger, the form's own are not.
 function rememberedPanel() {
+  let remembered = null;
   try {
-    return localStorage.getItem(kPanelSetting) === 'shown';
+    remembered = localStorage.getItem(kPanelSetting);
   } catch {
-    return false;  // storage refused (a file opened in some browsers)
+    // Storage refused (a file opened in some browsers): the default.
   }
+  return remembered === null ? matchMedia('(pointer: coarse)').matches : remembered === 'shown';
 }
 
 function rememberPanel(shown) {
@@ -66,13 +70,16 @@ class Page {
     document.documentElement.lang = this.language === 'design' ? 'en' : this.language;
     document.title = this.design.caption;
     this.element('caption').textContent = this.design.caption;
+    for (const element of document.querySelectorAll('[data-text]')) {
+      element.textContent = this.design.texts[element.dataset.text] ?? element.dataset.text;
+    }
     this.element('message-title').textContent = this.design.caption;
     const formArea = this.element('form');
     Object.assign(formArea.style, {width: this.design.width + 'px', height: this.design.height + 'px'});
     this.controls = new FormControls(formArea, this.design, {
       type: (box, text) => this.show(this.form.type(box, text)),
       enter: (box) => this.show(this.form.enter(box)),
-      click: (button) => this.show(this.form.click(button)),
+      click: (button) => this.click(button),
     });
     this.panel = new ClassroomPanel(this.element('panel'), this.design, {
       command: (name) => this.command(name),
@@ -84,10 +91,31 @@ class Page {
     this.buildKeys();
     this.listen();
     formArea.hidden = false;
-    this.setPanelShown(rememberedPanel());
+    this.setPanelShown(rememberedPanel(), false);
     this.refresh();
     // The window opens with the focus on the first control in tab order.
     this.controls.first.focus();
+  }
+
+  // "Close" ends the run at once, as designed; a run with readouts is asked
+  // about first, and can be saved.
+  click(button) {
+    if (button === 'Command2' && this.form.readoutCount() > 0) {
+      const ask = this.element('close-ask');
+      ask.returnValue = '';
+      ask.showModal();
+      return;
+    }
+    this.show(this.form.click(button));
+  }
+
+  afterCloseAsked(answer) {
+    if (answer === 'save') {
+      this.command('save-run');
+    }
+    if (answer === 'save' || answer === 'end') {
+      this.show(this.form.click('Command2'));
+    }
   }
 
   newForm() {
@@ -176,6 +204,8 @@ class Page {
     });
     this.element('script-file').addEventListener('change', (event) => this.openScript(event.target));
     this.element('message').addEventListener('close', () => this.afterMessage());
+    const closeAsk = this.element('close-ask');
+    closeAsk.addEventListener('close', () => this.afterCloseAsked(closeAsk.returnValue));
     this.element('run-again').addEventListener('click', () => location.reload());
     // The whole run, however it ended, for the teacher to keep.
     this.element('save-ended').addEventListener('click', () => this.command('save-run'));
@@ -391,9 +421,11 @@ class Page {
     return this.module.largestFittingZoom(this.design.width, this.design.height, stage.width, stage.height);
   }
 
-  setPanelShown(shown) {
+  setPanelShown(shown, remember = true) {
     this.element('panel').hidden = !shown;
-    rememberPanel(shown);
+    if (remember) {
+      rememberPanel(shown);
+    }
     this.layout();
     this.refresh();
     this.showMenuCaptions();
