@@ -8,6 +8,7 @@
 
 #include "core/host/language.h"
 #include "core/host/status_text.h"
+#include "core/picture/iv_chart.h"
 #include "web/web_form.h"
 
 namespace kestrel::web {
@@ -127,6 +128,7 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("draw", &draw)
         .function("drawPicture", &drawPicture)
         .function("drawIvChart", &drawIvChart)
+        .function("clearChart", &WebForm::clearChart)
         .function("dump", &WebForm::dump)
         .function("record", &WebForm::record)
         .function("readoutsCsv", &WebForm::readoutsCsv)
@@ -137,6 +139,7 @@ EMSCRIPTEN_BINDINGS(kestrel) {
     function("designJson", &designFor);
     function("zoomIn", &host::zoomIn);
     function("zoomOut", &host::zoomOut);
+    function("readoutChartScale", &picture::readoutChartScale);
     function("languageOf", &languageOf);
 }
 

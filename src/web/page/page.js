@@ -10,6 +10,9 @@
 const kChartWidth = 600;
 const kChartHeight = 400;
 const kChartBackground = 0xffffff;
+// At most these parts of the page's width and height.
+const kChartMostOfWidth = 0.8;
+const kChartMostOfHeight = 0.6;
 
 function download(blob, name) {
   const link = document.createElement('a');
@@ -143,6 +146,9 @@ class Page {
     this.element('run-again').addEventListener('click', () => location.reload());
     // The whole run, however it ended, for the teacher to keep.
     this.element('save-ended').addEventListener('click', () => this.command('save-run'));
+    const clear = this.element('iv-clear');
+    clear.textContent = this.action('clear-chart').caption;
+    clear.addEventListener('click', () => this.command('clear-chart'));
   }
 
   // A window moved to a screen of another density redraws at its pixels.
@@ -196,26 +202,36 @@ class Page {
       this.timer = setTimeout(() => this.show(this.form.timePassed()), wait);
     }
     this.setStatus(this.form.status());
-    if (this.element('iv').open) {
-      this.drawIvChart();
-    }
+    this.drawIvChart();
   }
 
-  // The session's readouts at a bias, drawn by the core; redrawn when a
-  // readout has come.
+  // The readouts after "Start" since the chart was last cleared, drawn by
+  // the core as large as the panel shows them: larger with the zoom, its
+  // marks and texts alike; redrawn when a readout has come or the size
+  // changed.
   drawIvChart(always = false) {
-    const canvas = this.element('iv-chart');
-    const description = this.form.ivDescription();
-    if (!always && canvas.getAttribute('aria-label') === description) {
+    if (!this.element('iv').open) {
       return;
     }
+    const canvas = this.element('iv-chart');
+    const width = Math.round(Math.min(kChartWidth * this.zoom, innerWidth * kChartMostOfWidth));
+    const height = Math.round(Math.min(kChartHeight * this.zoom, innerHeight * kChartMostOfHeight));
+    const description = this.form.ivDescription();
+    const shown = `${description} ${width}x${height}`;
+    if (!always && this.chartShown === shown) {
+      return;
+    }
+    this.chartShown = shown;
     canvas.setAttribute('aria-label', description);
-    const scale = window.devicePixelRatio || 1;
-    canvas.width = Math.round(kChartWidth * scale);
-    canvas.height = Math.round(kChartHeight * scale);
+    Object.assign(canvas.style, {width: width + 'px', height: height + 'px'});
+    const ratio = window.devicePixelRatio || 1;
+    canvas.width = Math.round(width * ratio);
+    canvas.height = Math.round(height * ratio);
+    const scale = this.module.readoutChartScale(width, height);
+    const [logicalWidth, logicalHeight] = [Math.floor(width / scale), Math.floor(height / scale)];
     const twips = this.design.twipsPerPixel;
-    const drawing = this.form.drawIvChart(kChartWidth * twips, kChartHeight * twips);
-    new Painter(canvas, scale).paint(drawing, kChartBackground, kChartWidth, kChartHeight);
+    const drawing = this.form.drawIvChart(logicalWidth * twips, logicalHeight * twips);
+    new Painter(canvas, ratio * scale).paint(drawing, kChartBackground, logicalWidth, logicalHeight);
   }
 
   setStatus(text) {
@@ -335,7 +351,10 @@ class Page {
       case 'open-run': return this.element('script-file').click();
       case 'keys': return this.element('keys').showModal();
       case 'iv-chart':
-        this.element('iv').showModal();
+        this.element('iv').show();
+        return this.drawIvChart(true);
+      case 'clear-chart':
+        form.clearChart();
         return this.drawIvChart(true);
     }
   }
@@ -344,11 +363,15 @@ class Page {
     this.zoom = zoom;
     this.layout();
     this.showMenuCaptions();
+    this.drawIvChart();
   }
 
   // The window as it is now, its boxes and buttons drawn in, one pixel per
-  // logical pixel.
+  // logical pixel; or the chart, while the focus is in its panel.
   picture() {
+    if (this.element('iv').contains(document.activeElement)) {
+      return this.element('iv-chart');
+    }
     const canvas = document.createElement('canvas');
     canvas.width = this.design.width;
     canvas.height = this.design.height;
@@ -380,6 +403,7 @@ createKestrelModule().then((module) => {
   window.kestrel = {
     dump: () => page.form.dump(),
     script: () => page.form.record(),
+    readoutsCsv: () => page.form.readoutsCsv(),
     ended: () => page.form.ended(),
     paused: () => page.form.paused(),
     speed: () => page.form.speed(),
