@@ -58,6 +58,7 @@ TEST(Readouts, TheCsvHasTheFormTimeInSecondsAndOnlyReadoutsAfterStart) {
                   "time_s,bias_v,temperature_k,readout_net_carriers_per_10s,electrons,holes,partial",
                   row("20", "0.3", readouts[1], "yes"), row("30", "0.3", readouts[2], "no"),
                   row("40", "-0.2", readouts[3], "yes")}));
+    EXPECT_EQ(picture::chartPoints(run.host.readouts()).size(), 3U) << "nor on the chart";
 }
 
 TEST(Readouts, FormTimeIsWrittenInSecondsExactly) {
@@ -130,12 +131,14 @@ TEST(ReadoutChart, NamesTheReadoutWithALegendAboveThePlotAndAHintWhileEmpty) {
         picture::drawReadoutChart(chart, points, box);
         EXPECT_EQ(chart.filled, 2) << "one point and the legend's";
         EXPECT_EQ(chart.hollow, 2) << "one point and the legend's";
-        EXPECT_TRUE(chart.textBox(texts::kReadoutName));
+        const design::TwipsRect* axis = chart.textBox(texts::kReadoutName);
+        ASSERT_TRUE(axis);
+        EXPECT_LE(axis->top + axis->height, chart.frame.top);
         EXPECT_FALSE(chart.textBox(kHint));
         for (const char* entry : {kFull, kPartial}) {
             const design::TwipsRect* legend = chart.textBox(entry);
             ASSERT_TRUE(legend) << entry;
-            EXPECT_LE(legend->top + legend->height, chart.frame.top) << entry << " at " << widthPx;
+            EXPECT_LE(legend->top + legend->height, axis->top) << entry << " at " << widthPx;
             EXPECT_LE(legend->left + static_cast<int>(chart.textWidth(entry, design::kDefaultFont) * 15),
                       box.width)
                 << entry << " at " << widthPx;

@@ -271,15 +271,27 @@ void drawLegend(Canvas& canvas, const std::vector<LegendEntry>& entries, int top
     }
 }
 
-// Centred in the plot while it has no point.
+// Centred in the plot while it has no point, on a white card over the grid.
 void drawHint(Canvas& canvas, const Plot& plot, std::string_view hint) {
     const auto measure = [&canvas](std::string_view piece) {
         return canvas.textWidth(piece, design::kDefaultFont);
     };
-    const int width = plot.right - plot.left;
-    canvas.text({plot.left, plot.top, width, plot.bottom - plot.top},
-                wrapText(hint, toPixels(width - 2 * kCaptionGap), measure), design::kDefaultFont,
-                TextAlign::Centred);
+    const int plotWidth = plot.right - plot.left;
+    const std::string lines = wrapText(hint, toPixels(plotWidth - 4 * kCaptionGap), measure);
+    double widest = 0;
+    int count = 0;
+    for (std::size_t at = 0; at != std::string::npos; ++count) {
+        const std::size_t end = lines.find('\n', at);
+        widest = std::max(widest, measure(std::string_view(lines).substr(at, end - at)));
+        at = end == std::string::npos ? end : end + 1;
+    }
+    const int width =
+        std::min(plotWidth, static_cast<int>(std::ceil(widest * kTwipsPerPixel)) + 4 * kCaptionGap);
+    const int height = count * kLabelHeight + 2 * kCaptionGap;
+    const design::TwipsRect card{plot.left + (plotWidth - width) / 2,
+                                 plot.top + (plot.bottom - plot.top - height) / 2, width, height};
+    canvas.rectangle(card, &design::kWhite);
+    canvas.text(card, lines, design::kDefaultFont, TextAlign::Centred);
 }
 
 }  // namespace
