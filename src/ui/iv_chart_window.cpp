@@ -46,12 +46,12 @@ IvChartWindow::IvChartWindow(ClassroomActions& actions, QWidget* parent) : QWidg
     // The keys reach the window through the chart.
     view_->setFocusPolicy(Qt::StrongFocus);
     view_->setAccessibleName(windowTitle());
-    auto* clear = new QPushButton(actions[host::Action::ClearChart]->text(), this);
-    clear->setFocusPolicy(Qt::TabFocus);
-    connect(clear, &QPushButton::clicked, actions[host::Action::ClearChart], &QAction::trigger);
+    clear_ = new QPushButton(actions[host::Action::ClearChart]->text(), this);
+    clear_->setFocusPolicy(Qt::TabFocus);
+    connect(clear_, &QPushButton::clicked, actions[host::Action::ClearChart], &QAction::trigger);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(clear);
+    buttons->addWidget(clear_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_, 1);
@@ -92,10 +92,14 @@ void IvChartWindow::addPictureAction(host::Action action, const std::function<vo
     addAction(picture);
 }
 
-// The window grows and shrinks with the form's zoom, and the chart in it.
+// The window grows and shrinks with the form's zoom, and the chart and
+// the button in it.
 void IvChartWindow::followZoom(double zoom) {
     const double ratio = zoom / zoom_;
     zoom_ = zoom;
+    QFont buttonFont = font();
+    buttonFont.setPointSizeF(design::kDefaultFont.points * zoom);
+    clear_->setFont(buttonFont);
     setMinimumSize(kSmallest * zoom);
     resize(size() * ratio);
 }

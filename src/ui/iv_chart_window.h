@@ -7,6 +7,8 @@
 #include "core/session/readout_log.h"
 #include "ui/run_files.h"
 
+class QPushButton;
+
 namespace kestrel::ui {
 
 class ClassroomActions;
@@ -41,6 +43,7 @@ private:
     void followZoom(double zoom);
 
     IvChartView* view_ = nullptr;
+    QPushButton* clear_ = nullptr;
     FileChooser chooseFile_ = askForFile;
     double zoom_ = 1;
 };
