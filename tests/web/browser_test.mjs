@@ -272,6 +272,17 @@ test('the readouts at each bias show as a chart of current against bias', async 
   await page.click('#iv-clear');
   assert.equal(await page.getAttribute('#iv-chart', 'aria-label'), 'Current against bias: no readout at a bias yet.');
   assert.equal(await page.evaluate(() => window.kestrel.readoutsCsv()), csv);
+
+  // With the focus in the chart's panel, the picture key saves the chart.
+  await page.focus('#iv-chart');
+  const [download] = await Promise.all([page.waitForEvent('download'), page.keyboard.press('Control+Shift+KeyS')]);
+  const chunks = [];
+  for await (const chunk of await download.createReadStream()) {
+    chunks.push(chunk);
+  }
+  const png = Buffer.concat(chunks);
+  const size = await page.evaluate(() => [document.getElementById('iv-chart').width, document.getElementById('iv-chart').height]);
+  assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], size);
   await page.click('#iv button[value="ok"]');
 });
 

@@ -146,6 +146,7 @@ class Page {
     this.element('run-again').addEventListener('click', () => location.reload());
     // The whole run, however it ended, for the teacher to keep.
     this.element('save-ended').addEventListener('click', () => this.command('save-run'));
+    this.element('iv-title').textContent = this.action('iv-chart').caption;
     const clear = this.element('iv-clear');
     clear.textContent = this.action('clear-chart').caption;
     clear.addEventListener('click', () => this.command('clear-chart'));
