@@ -236,6 +236,7 @@ Plot drawPlot(Canvas& canvas, std::span<const IvPoint> points, const design::Twi
 struct LegendEntry {
     design::Colour fill;
     std::string words;
+    int wordsWidth = 0;
     int left = 0;
     int line = 0;
 };
@@ -246,9 +247,9 @@ int placeLegend(Canvas& canvas, std::vector<LegendEntry>& entries, int left, int
     int x = left;
     int line = 0;
     for (LegendEntry& entry : entries) {
-        const int width =
-            kMarkSize + kLegendGap +
+        entry.wordsWidth =
             static_cast<int>(std::ceil(canvas.textWidth(entry.words, design::kDefaultFont) * kTwipsPerPixel));
+        const int width = kMarkSize + kLegendGap + entry.wordsWidth;
         if (x != left && x + width > right) {
             x = left;
             ++line;
@@ -266,8 +267,10 @@ void drawLegend(Canvas& canvas, const std::vector<LegendEntry>& entries, int top
         const DotItem mark{static_cast<float>(entry.left),
                            static_cast<float>(lineTop + (kLabelHeight - kMarkSize) / 2)};
         canvas.dot(mark, kMarkSize, entry.fill);
-        canvas.text({entry.left + kMarkSize + kLegendGap, lineTop, kLabelWidth * 4, kLabelHeight},
-                    entry.words, design::kDefaultFont, TextAlign::TopLeft);
+        // A pixel to spare, so no surface breaks the words for rounding.
+        canvas.text(
+            {entry.left + kMarkSize + kLegendGap, lineTop, entry.wordsWidth + kTwipsPerPixel, kLabelHeight},
+            entry.words, design::kDefaultFont, TextAlign::TopLeft);
     }
 }
 
