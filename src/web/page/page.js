@@ -13,6 +13,9 @@ const kChartBackground = 0xffffff;
 // At most these parts of the page's width and height.
 const kChartMostOfWidth = 0.8;
 const kChartMostOfHeight = 0.6;
+// The chart's panel stands beside the run only where that leaves the run
+// this part of the page.
+const kLeastStageBesideChart = 0.5;
 
 function download(blob, name) {
   const link = document.createElement('a');
@@ -150,6 +153,10 @@ class Page {
     const clear = this.element('iv-clear');
     clear.textContent = this.action('clear-chart').caption;
     clear.addEventListener('click', () => this.command('clear-chart'));
+    this.element('iv').addEventListener('close', () => {
+      this.chartSize = null;
+      this.placeChartPanel();
+    });
   }
 
   // A window moved to a screen of another density redraws at its pixels.
@@ -218,11 +225,12 @@ class Page {
     const width = Math.round(Math.min(kChartWidth * this.zoom, innerWidth * kChartMostOfWidth));
     const height = Math.round(Math.min(kChartHeight * this.zoom, innerHeight * kChartMostOfHeight));
     const description = this.form.ivDescription();
-    const shown = `${description} ${width}x${height}`;
-    if (!always && this.chartShown === shown) {
+    const size = `${width}x${height}`;
+    const resized = size !== this.chartSize;
+    if (!always && !resized && this.chartDescription === description) {
       return;
     }
-    this.chartShown = shown;
+    [this.chartSize, this.chartDescription] = [size, description];
     canvas.setAttribute('aria-label', description);
     Object.assign(canvas.style, {width: width + 'px', height: height + 'px'});
     const ratio = window.devicePixelRatio || 1;
@@ -233,6 +241,19 @@ class Page {
     const twips = this.design.twipsPerPixel;
     const drawing = this.form.drawIvChart(logicalWidth * twips, logicalHeight * twips);
     new Painter(canvas, ratio * scale).paint(drawing, kChartBackground, logicalWidth, logicalHeight);
+    if (resized) {
+      this.placeChartPanel();
+    }
+  }
+
+  // The chart's panel stands beside the run where the page is wide enough
+  // for both, the form fitted to what is left, and over the run otherwise.
+  placeChartPanel() {
+    const panel = this.element('iv');
+    const room = panel.open ? innerWidth - panel.getBoundingClientRect().left : 0;
+    const beside = room > 0 && innerWidth - room >= innerWidth * kLeastStageBesideChart;
+    this.element('stage').style.marginRight = beside ? room + 'px' : '';
+    this.layout();
   }
 
   setStatus(text) {
