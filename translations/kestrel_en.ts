@@ -161,6 +161,14 @@
         <source>it is larger than %1 MB</source>
         <translation>it is larger than %1 MB</translation>
     </message>
+    <message>
+        <source>Save the I–V chart</source>
+        <translation>Save the I–V chart</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png);;SVG pictures (*.svg)</source>
+        <translation>PNG pictures (*.png);;SVG pictures (*.svg)</translation>
+    </message>
 </context>
 <context>
     <name>actions</name>
@@ -544,6 +552,10 @@
         <source>I–V chart – %1</source>
         <translation>I–V chart – %1</translation>
     </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>kestrel::ui::KeysDialog</name>
@@ -613,6 +625,25 @@
     <message>
         <source>Go on with the run</source>
         <translation>Go on with the run</translation>
+    </message>
+</context>
+<context>
+    <name>readout</name>
+    <message>
+        <source>Readout (net carriers crossing in 10 s)</source>
+        <translation>Readout (net carriers crossing in 10 s)</translation>
+    </message>
+    <message>
+        <source>Full readout (10 s)</source>
+        <translation>Full readout (10 s)</translation>
+    </message>
+    <message>
+        <source>Partial: the first after a set-up, under 10 s</source>
+        <translation>Partial: the first after a set-up, under 10 s</translation>
+    </message>
+    <message>
+        <source>No readouts yet: press &quot;Start&quot;; a readout comes every 10 s</source>
+        <translation>No readouts yet: press &quot;Start&quot;; a readout comes every 10 s</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,14 @@
         <source>it is larger than %1 MB</source>
         <translation>%1 MB より大きいファイルです</translation>
     </message>
+    <message>
+        <source>Save the I–V chart</source>
+        <translation>I–V グラフを保存</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png);;SVG pictures (*.svg)</source>
+        <translation>PNG 画像 (*.png);;SVG 画像 (*.svg)</translation>
+    </message>
 </context>
 <context>
     <name>actions</name>
@@ -544,6 +552,10 @@
         <source>I–V chart – %1</source>
         <translation>I–V グラフ – %1</translation>
     </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません：%2</translation>
+    </message>
 </context>
 <context>
     <name>kestrel::ui::KeysDialog</name>
@@ -613,6 +625,25 @@
     <message>
         <source>Go on with the run</source>
         <translation>実行を続ける</translation>
+    </message>
+</context>
+<context>
+    <name>readout</name>
+    <message>
+        <source>Readout (net carriers crossing in 10 s)</source>
+        <translation>読み値（10 秒間に横切ったキャリアの正味の数）</translation>
+    </message>
+    <message>
+        <source>Full readout (10 s)</source>
+        <translation>完全な読み値（10 秒間）</translation>
+    </message>
+    <message>
+        <source>Partial: the first after a set-up, under 10 s</source>
+        <translation>部分的：設定直後の最初の読み値（10 秒未満）</translation>
+    </message>
+    <message>
+        <source>No readouts yet: press &quot;Start&quot;; a readout comes every 10 s</source>
+        <translation>読み値はまだありません：「スタート」を押すと、10 秒ごとに読み値が出ます</translation>
     </message>
 </context>
 <context>

@@ -12,13 +12,7 @@ namespace kestrel::ui {
 ClassroomActions::ClassroomActions(QWidget* window) : QObject(window) {
     for (const host::ActionDesign& design : host::kActions) {
         auto* action = new QAction(actionText(design.caption), window);
-        QList<QKeySequence> keys;
-        for (const char* key : design.keys) {
-            if (key != nullptr) {
-                keys << QKeySequence(QString::fromLatin1(key));
-            }
-        }
-        action->setShortcuts(keys);
+        action->setShortcuts(actionKeys(design.action));
         action->setShortcutContext(Qt::WindowShortcut);
         action->setShortcutVisibleInContextMenu(true);
         window->addAction(action);
@@ -53,6 +47,20 @@ void ClassroomActions::showState(bool paused, double speed, double zoom, bool is
     (*this)[host::Action::ZoomIn]->setText(
         actionText(host::actionDesign(host::Action::ZoomIn).caption).arg(zoomText(zoom)));
     (*this)[host::Action::FullScreen]->setChecked(isFullScreen);
+    if (zoom != zoom_) {
+        zoom_ = zoom;
+        emit zoomed(zoom);
+    }
+}
+
+QList<QKeySequence> actionKeys(host::Action action) {
+    QList<QKeySequence> keys;
+    for (const char* key : host::actionDesign(action).keys) {
+        if (key != nullptr) {
+            keys << QKeySequence(QString::fromLatin1(key));
+        }
+    }
+    return keys;
 }
 
 QString actionText(const char* text) {

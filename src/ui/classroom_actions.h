@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -40,6 +42,11 @@ public:
     // The items' texts follow the run: "Pause" or "Carry on", the speed and
     // the zoom.
     void showState(bool paused, double speed, double zoom, bool fullScreen);
+    [[nodiscard]] double zoom() const { return zoom_; }
+
+signals:
+    // The window's zoom has changed to `zoom`.
+    void zoomed(double zoom);
 
 private:
     void buildMenu(QWidget* window);
@@ -47,7 +54,11 @@ private:
     std::array<QAction*, host::kActions.size()> actions_{};
     QMenu* menu_ = nullptr;
     std::vector<Listed> listed_;
+    double zoom_ = 1;
 };
+
+// An action's keys from the core's table, the one shown first.
+QList<QKeySequence> actionKeys(host::Action action);
 
 // The texts of the table's actions in the window's language.
 QString actionText(const char* text);

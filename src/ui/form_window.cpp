@@ -164,6 +164,9 @@ void FormWindow::performInWindow(host::Action action) {
         case Action::IvChart:
             showIvChart();
             return;
+        case Action::ClearChart:
+            host_->clearChart();
+            return mirrorForm();
         case Action::Keys:
             showKeys();
             return;
@@ -239,7 +242,7 @@ void FormWindow::mirrorForm() {
     news_->afterEvent(form, host_->readouts().entries().size());
     clock_->schedule(host_->msToNextTick());
     if (ivChart_) {
-        ivChart_->showReadouts(host_->readouts().entries());
+        ivChart_->showReadouts(host_->readouts());
     }
 }
 
@@ -505,9 +508,9 @@ void FormWindow::replayScript(const QByteArray& script, const QString& source) {
 
 IvChartWindow* FormWindow::showIvChart() {
     if (!ivChart_) {
-        ivChart_ = new IvChartWindow(this);
+        ivChart_ = new IvChartWindow(*actions_, this);
     }
-    ivChart_->showReadouts(host_->readouts().entries());
+    ivChart_->showReadouts(host_->readouts());
     ivChart_->show();
     ivChart_->raise();
     return ivChart_;

@@ -1,35 +1,51 @@
 #pragma once
 
 #include <QWidget>
-#include <vector>
+#include <functional>
 
+#include "core/host/actions.h"
 #include "core/session/readout_log.h"
-#include "ui/dot_sprite.h"
+#include "ui/run_files.h"
+
+class QPushButton;
 
 namespace kestrel::ui {
 
+class ClassroomActions;
+class IvChartView;
+
 // The session's readouts as a chart of the current against the bias, in a
-// window of its own beside the form, drawn by the core's chart. Readouts
-// before the first set-up have no bias and are left out; the first after
-// each set-up covers less than a whole interval and is drawn hollow. Under
-// the chart stands the window's notice that the value is not a correct
-// current.
+// window of its own beside the form, drawn by the core's chart: the
+// readouts after "Start" since the chart was last cleared, the first after
+// each set-up hollow. Its texts and marks grow with the window and with
+// the form's zoom. The window's classroom keys work here too, except that
+// saving and copying the picture take the chart's; a button clears it.
 class IvChartWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit IvChartWindow(QWidget* parent);
+    IvChartWindow(ClassroomActions& actions, QWidget* parent);
 
-    // Redraws the chart when the readouts differ from those shown.
-    void showReadouts(const std::vector<session::Readout>& readouts);
-    [[nodiscard]] const std::vector<session::Readout>& shown() const { return shown_; }
+    // Redraws the chart when its points differ from those shown.
+    void showReadouts(const session::ReadoutLog& readouts);
+    [[nodiscard]] const IvChartView& view() const { return *view_; }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    // The chart as PNG, or as SVG when the name ends in ".svg"; a failure
+    // is reported in a message.
+    bool savePicture(const QString& path);
+    void copyPicture();
+
+    void setFileChooser(FileChooser choose) { chooseFile_ = std::move(choose); }
 
 private:
-    std::vector<session::Readout> shown_;
-    DotSprites marks_;
+    void shareActions(ClassroomActions& actions);
+    void addPictureAction(host::Action action, const std::function<void()>& act);
+    void followZoom(double zoom);
+
+    IvChartView* view_ = nullptr;
+    QPushButton* clear_ = nullptr;
+    FileChooser chooseFile_ = askForFile;
+    double zoom_ = 1;
 };
 
 }  // namespace kestrel::ui

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace kestrel::ui {
@@ -21,6 +22,9 @@ Choice choiceFor(FileUse use) {
         case FileUse::SavePicture:
             return {QT_TRANSLATE_NOOP("RunFiles", "Save picture as PNG"),
                     QT_TRANSLATE_NOOP("RunFiles", "PNG pictures (*.png)"), "png", true};
+        case FileUse::SaveChart:
+            return {QT_TRANSLATE_NOOP("RunFiles", "Save the I–V chart"),
+                    QT_TRANSLATE_NOOP("RunFiles", "PNG pictures (*.png);;SVG pictures (*.svg)"), "png", true};
         case FileUse::SaveScript:
             return {QT_TRANSLATE_NOOP("RunFiles", "Save run as script"),
                     QT_TRANSLATE_NOOP("RunFiles", "Kestrel scripts (*.replay);;Text files (*.txt)"), "replay",
@@ -48,6 +52,14 @@ QString askForFile(QWidget* parent, FileUse use) {
     QFileDialog dialog(parent, title, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QString::fromLatin1(choice.suffix));
+    // A name typed without a suffix takes the chosen type's.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const QRegularExpressionMatch suffix =
+            QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+        if (suffix.hasMatch()) {
+            dialog.setDefaultSuffix(suffix.captured(1));
+        }
+    });
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 

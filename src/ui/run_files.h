@@ -10,7 +10,8 @@ class QWidget;
 // The files a run is saved to and opened from.
 namespace kestrel::ui {
 
-enum class FileUse { SavePicture, SaveScript, OpenScript, ExportReadouts };
+// SaveChart offers PNG and SVG, the type chosen by the name's suffix.
+enum class FileUse { SavePicture, SaveChart, SaveScript, OpenScript, ExportReadouts };
 
 // Asks the user for a file to save to or open; an empty name when they
 // chose none. The window takes another chooser in tests.

@@ -9,6 +9,7 @@
 #include "core/controls/bias_slider.h"
 #include "core/host/language.h"
 #include "core/host/zoom_steps.h"
+#include "core/picture/iv_chart.h"
 #include "web/web_form.h"
 
 namespace kestrel::web {
@@ -131,6 +132,7 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("draw", &draw)
         .function("drawPicture", &drawPicture)
         .function("drawIvChart", &drawIvChart)
+        .function("clearChart", &WebForm::clearChart)
         .function("dump", &WebForm::dump)
         .function("record", &WebForm::record)
         .function("readoutsCsv", &WebForm::readoutsCsv)
@@ -144,6 +146,7 @@ EMSCRIPTEN_BINDINGS(kestrel) {
     function("largestFittingZoom", &host::largestFittingZoom);
     function("sliderBiasText", &sliderBiasText);
     function("zoomOut", &host::zoomOut);
+    function("readoutChartScale", &picture::readoutChartScale);
     function("languageOf", &languageOf);
 }
 

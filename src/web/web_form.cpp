@@ -8,6 +8,7 @@
 #include "core/host/status_text.h"
 #include "core/picture/form_picture.h"
 #include "core/picture/iv_chart.h"
+#include "core/picture/readout_points.h"
 #include "web/catalogues.h"
 #include "web/page_texts.h"
 
@@ -21,17 +22,6 @@ const Item* named(const std::array<Item, Count>& table, const std::string& name)
     const auto found =
         std::find_if(table.begin(), table.end(), [&name](const Item& item) { return name == item.name; });
     return found == table.end() ? nullptr : &*found;
-}
-
-// The readouts taken at a bias set up by "Start" or "Restart".
-std::vector<picture::IvPoint> ivPoints(const session::ReadoutLog& readouts) {
-    std::vector<picture::IvPoint> points;
-    for (const session::Readout& readout : readouts.entries()) {
-        if (!readout.bias.empty()) {
-            points.push_back({readout.biasVolts, static_cast<double>(readout.current), readout.partial});
-        }
-    }
-    return points;
 }
 
 void writeBox(JsonWriter& json, const design::TwipsRect& box) {
@@ -202,8 +192,8 @@ const BatchCanvas& WebForm::drawPicture() {
 
 const BatchCanvas& WebForm::drawIvChart(int width, int height) {
     canvas_.clear(width, height);
-    picture::drawIvChart(canvas_, ivPoints(host_.readouts()), {0, 0, width, height},
-                         host_.wording().translate());
+    picture::drawReadoutChart(canvas_, picture::chartPoints(host_.readouts()), {0, 0, width, height},
+                              host_.wording().translate());
     return canvas_;
 }
 
@@ -213,11 +203,9 @@ std::string WebForm::dump() const {
 
 std::string WebForm::ivDescription() const {
     std::string points;
-    for (const session::Readout& readout : host_.readouts().entries()) {
-        if (!readout.bias.empty()) {
-            points += (points.empty() ? ": " : "; ") + readout.bias + " V, " +
-                      std::to_string(readout.current) + (readout.partial ? " (part of a period)" : "");
-        }
+    for (const session::Readout& readout : host_.readouts().charted()) {
+        points += (points.empty() ? ": " : "; ") + readout.bias + " V, " + std::to_string(readout.current) +
+                  (readout.partial ? " (part of a period)" : "");
     }
     return "Current against bias" + (points.empty() ? ": no readout at a bias yet." : points + ".");
 }

@@ -64,9 +64,11 @@ public:
     const BatchCanvas& draw();
     [[nodiscard]] const picture::PixelRect& changed() const { return changed_; }
     const BatchCanvas& drawPicture();
-    // The readouts taken at a bias as a chart of current against bias, in a
-    // picture of width by height twips.
+    // The readouts taken after "Start" as a chart of current against bias,
+    // in a picture of width by height twips.
     const BatchCanvas& drawIvChart(int width, int height);
+    // The chart starts afresh; the readouts stay for the CSV.
+    void clearChart() { host_.clearChart(); }
 
     [[nodiscard]] std::string dump() const;
     [[nodiscard]] std::string record() const { return host_.record(); }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "core/dump/form_dump.h"
@@ -93,14 +92,6 @@ TEST(Host, ReadoutsKnowTheirBiasAndTheFirstAfterASetUpIsPartial) {
     EXPECT_EQ(readouts[2].bias, "-0.7");  // as the set-up held it
     EXPECT_DOUBLE_EQ(readouts[2].biasVolts, -0.7);
     EXPECT_EQ(std::to_string(readouts[2].current), run.host.form().Text7.Text);
-    std::istringstream csv(run.host.readouts().csv());
-    std::string line;
-    std::getline(csv, line);
-    EXPECT_EQ(line, "tick,bias_v,temperature_k,current,electrons,holes,partial");
-    std::getline(csv, line);
-    const session::Readout& first = readouts[0];
-    EXPECT_EQ(line, "100,0.3,300," + std::to_string(first.current) + ',' + std::to_string(first.electrons) +
-                        ',' + std::to_string(first.holes) + ",yes");
 }
 
 TEST(Host, AnOpenedRunIsExactlyTheFileAndTakesOverOnlyWhenItReplaysToItsEnd) {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QImage>
@@ -17,9 +18,11 @@
 #include <vector>
 
 #include "core/dump/form_dump.h"
+#include "core/picture/readout_points.h"
 #include "ui/classroom_actions.h"
 #include "ui/form_surface.h"
 #include "ui/form_window.h"
+#include "ui/iv_chart_view.h"
 #include "ui/iv_chart_window.h"
 #include "ui/keys_dialog.h"
 
@@ -45,6 +48,16 @@ protected:
     }
 
     QImage render(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // A paused run started at `bias` and moved on by `steps` steps.
+    void startPaused(const QString& bias, int steps) {
+        window.setPaused(true);
+        window.typeText(4, bias);
+        QTest::mouseClick(window.button(1), Qt::LeftButton);
+        for (int n = 0; n < steps; ++n) {
+            window.perform(host::Action::Step);
+        }
+    }
 
     QString file(const char* name) const { return scratch.filePath(QString::fromLatin1(name)); }
 
@@ -177,33 +190,15 @@ TEST_F(ClassroomTest, FullScreenFitsTheFormToTheScreenUntilEscape) {
     EXPECT_EQ(window.surface()->geometry(), window.rect());
 }
 
-TEST_F(ClassroomTest, TheCsvHasOneRowPerReadoutWithItsValues) {
-    window.setPaused(true);
-    window.typeText(4, "0.3");
-    QTest::mouseClick(window.button(1), Qt::LeftButton);
-    for (int n = 0; n < 450; ++n) {
-        window.perform(host::Action::Step);
-    }
+// The rows themselves are the core's (tests/core/readout_chart_test.cpp).
+TEST_F(ClassroomTest, ExportWritesTheReadoutsCsv) {
+    startPaused("0.3", 450);
     chosenFile = file("readouts.csv");
     press(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
     QFile csv(chosenFile);
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly | QIODevice::Text));
-    const auto& readouts = window.host().readouts().entries();
-    ASSERT_EQ(readouts.size(), 2U);
-    EXPECT_EQ(csv.readLine(), "tick,bias_v,temperature_k,current,electrons,holes,partial\n");
-    for (const session::Readout& readout : readouts) {
-        const QList<QByteArray> columns = csv.readLine().trimmed().split(',');
-        ASSERT_EQ(columns.size(), 7);
-        EXPECT_EQ(columns[0].toLong(), readout.tick);
-        EXPECT_EQ(columns[1].toStdString(), readout.bias);
-        EXPECT_EQ(columns[2].toInt(), readout.temperature);
-        EXPECT_EQ(columns[3].toInt(), readout.current);
-        EXPECT_EQ(columns[4].toInt(), readout.electrons);
-        EXPECT_EQ(columns[5].toInt(), readout.holes);
-        EXPECT_EQ(columns[6], readout.partial ? "yes" : "no");
-    }
-    EXPECT_TRUE(csv.atEnd());
-    EXPECT_EQ(QString::number(readouts.back().current), window.textBox(7)->text());
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    ASSERT_EQ(window.host().readouts().entries().size(), 2U);
+    EXPECT_EQ(csv.readAll().toStdString(), window.host().readouts().csv());
 }
 
 // Every key reaches its control while the user types in a box, and none of
@@ -293,21 +288,16 @@ TEST_F(ClassroomTest, TheMenuComesOnTheDiagramNotOnTheControls) {
 }
 
 TEST_F(ClassroomTest, TheChartWindowFollowsTheReadoutsAndF1ListsEveryKey) {
-    window.setPaused(true);
-    window.typeText(4, "0.3");
-    QTest::mouseClick(window.button(1), Qt::LeftButton);
-    for (int n = 0; n < 450; ++n) {
-        window.perform(host::Action::Step);
-    }
+    startPaused("0.3", 450);
     press(Qt::Key_I, Qt::ControlModifier);
     const IvChartWindow* chart = window.findChild<IvChartWindow*>();
     ASSERT_TRUE(chart && chart->isVisible());
-    EXPECT_EQ(chart->shown(), window.host().readouts().entries());
+    EXPECT_EQ(chart->view().shown(), picture::chartPoints(window.host().readouts()));
     for (int n = 0; n < 200; ++n) {
         window.perform(host::Action::Step);
     }
-    EXPECT_EQ(chart->shown().size(), 3U);
-    EXPECT_EQ(chart->shown(), window.host().readouts().entries());
+    EXPECT_EQ(chart->view().shown().size(), 3U);
+    EXPECT_EQ(chart->view().shown(), picture::chartPoints(window.host().readouts()));
 
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -322,6 +312,42 @@ TEST_F(ClassroomTest, TheChartWindowFollowsTheReadoutsAndF1ListsEveryKey) {
         EXPECT_TRUE(
             table->item(row, 0)->text().startsWith(action->shortcut().toString(QKeySequence::NativeText)));
     }
+}
+
+// With the chart's window active, the picture keys take the chart, the
+// form's other keys still work, and its button clears the chart alone.
+TEST_F(ClassroomTest, TheChartWindowSavesItsOwnPictureAndClearsKeepingTheReadouts) {
+    startPaused("0.3", 450);
+    IvChartWindow* chart = window.showIvChart();
+    chart->setFileChooser(
+        [this](QWidget*, FileUse use) { return use == FileUse::SaveChart ? chosenFile : QString(); });
+    chart->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([chart] { return QApplication::activeWindow() == chart; }, kLiveWaitMs));
+
+    for (const char* name : {"chart.png", "chart.svg"}) {
+        chosenFile = file(name);
+        press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    EXPECT_EQ(QImage(file("chart.png")).size(), chart->view().image().size());
+    QFile svg(file("chart.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().startsWith("<svg "));
+    press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->image().size(), chart->view().image().size());
+
+    const QSize before = chart->size();
+    press(Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window.zoom(), 1.25);
+    EXPECT_EQ(chart->size(), before * 1.25);
+    press(Qt::Key_Slash, Qt::ControlModifier);
+    EXPECT_TRUE(window.findChild<KeysDialog*>());
+
+    const std::string csv = window.host().readouts().csv();
+    QPushButton* clear = chart->findChild<QPushButton*>();
+    ASSERT_TRUE(clear);
+    QTest::mouseClick(clear, Qt::LeftButton);
+    EXPECT_TRUE(chart->view().shown().empty());
+    EXPECT_EQ(window.host().readouts().csv(), csv);
 }
 
 }  // namespace

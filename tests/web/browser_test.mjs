@@ -286,7 +286,7 @@ test('the menu saves the run, the readouts and the picture', async () => {
   const script = await saved('save-run');
   assert.equal(script.bytes.toString(), await page.evaluate(() => window.kestrel.script()));
   const readouts = await saved('save-readouts');
-  assert.match(readouts.bytes.toString(), /^tick,bias_v,temperature_k,current,electrons,holes,partial\n/);
+  assert.equal(readouts.bytes.toString(), await page.evaluate(() => window.kestrel.readoutsCsv()));
   const picture = await saved('save-picture');
   assert.equal(picture.name, 'kestrel-picture.png');
   assert.equal(picture.bytes.subarray(1, 4).toString(), 'PNG');
@@ -313,7 +313,24 @@ test('the readouts at each bias show as a chart of current against bias', async 
   assert.match(chart.label, /^Current against bias: -0\.5 V, -?\d+ \(part of a period\); -0\.5 V, -?\d+; 0\.4 V, \d+ \(part/);
   assert.ok(chart.black > 1000, 'the chart is blank');
   assert.deepEqual(await axeViolations(), []);
-  await page.keyboard.press('Escape');
+
+  // Cleared, the chart starts afresh and the readouts stay for the CSV.
+  const csv = await page.evaluate(() => window.kestrel.readoutsCsv());
+  await page.click('#iv-clear');
+  assert.equal(await page.getAttribute('#iv-chart', 'aria-label'), 'Current against bias: no readout at a bias yet.');
+  assert.equal(await page.evaluate(() => window.kestrel.readoutsCsv()), csv);
+
+  // With the focus in the chart's panel, the picture key saves the chart.
+  await page.focus('#iv-chart');
+  const [download] = await Promise.all([page.waitForEvent('download'), page.keyboard.press('Control+Shift+KeyS')]);
+  const chunks = [];
+  for await (const chunk of await download.createReadStream()) {
+    chunks.push(chunk);
+  }
+  const png = Buffer.concat(chunks);
+  const size = await page.evaluate(() => [document.getElementById('iv-chart').width, document.getElementById('iv-chart').height]);
+  assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], size);
+  await page.click('#iv button[value="ok"]');
 });
 
 // The run has readouts by now: "Close" asks first, and can save the run.

@@ -96,6 +96,8 @@ public:
     // The form itself, for tests that set a state no event reaches.
     Form1& formForTests() { return run_->form(); }
     [[nodiscard]] const session::ReadoutLog& readouts() const { return run_->session().readouts(); }
+    // The I–V chart starts afresh; the readouts stay for export.
+    void clearChart() { run_->session().clearChart(); }
     // Every event of the run as a script that replays it.
     [[nodiscard]] std::string record() const { return run_->session().script(); }
     [[nodiscard]] Status status() const;

@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "core/controls/bias_limits.h"
+#include "core/form/readout_name.h"
+#include "core/picture/pixels.h"
 #include "core/picture/text_wrap.h"
 
 namespace kestrel::picture {
@@ -26,6 +28,10 @@ constexpr int kLabelWidth = 900;
 constexpr int kCaptionGap = 60;
 constexpr int kNoticeHeight = 750;
 constexpr int kMarkSize = 120;
+// The readouts' legend: lines of a mark and its words, above the plot.
+constexpr int kLegendLine = 300;
+constexpr int kLegendGap = 90;       // between a mark and its words
+constexpr int kLegendSpacing = 300;  // between one entry and the next
 
 // Roughly this many tick steps along each axis.
 constexpr double kTargetSteps = 6;
@@ -48,6 +54,19 @@ constexpr const char* labelCaption(std::string_view name) {
 constexpr const char* kBiasCaption = labelCaption("Label5");
 constexpr const char* kCurrentCaption = labelCaption("Label11");
 constexpr const char* kNotice = labelCaption("Label15");
+
+constexpr const char* kFullReadout = KESTREL_TEXT("readout", "Full readout (10 s)");
+constexpr const char* kPartialReadout =
+    KESTREL_TEXT("readout", "Partial: the first after a set-up, under 10 s");
+constexpr const char* kNoReadout =
+    KESTREL_TEXT("readout", "No readouts yet: press \"Start\"; a readout comes every 10 s");
+
+// What a chart says on its current axis (in the user's language) and how
+// much room it keeps above its plot for its own lines.
+struct Head {
+    std::string currentCaption;
+    int room = 0;
+};
 
 // An axis: ticks at first·step, (first+1)·step, ..., last·step.
 struct Axis {
@@ -119,7 +138,7 @@ bool isPlottable(const IvPoint& point) {
     return std::abs(point.bias) <= kLargestPlotted && std::abs(point.current) <= kLargestPlotted;
 }
 
-Plot plotFor(std::span<const IvPoint> points, const design::TwipsRect& box) {
+Plot plotFor(std::span<const IvPoint> points, const design::TwipsRect& box, int room) {
     const bool anyPoint = std::any_of(points.begin(), points.end(), isPlottable);
     double biasLow = anyPoint ? kInfinity : kBiasLowest;
     double biasHigh = anyPoint ? -kInfinity : kBiasHighest;
@@ -134,7 +153,7 @@ Plot plotFor(std::span<const IvPoint> points, const design::TwipsRect& box) {
         }
     }
     return {box.left + kLeftMargin,
-            box.top + kTopMargin,
+            box.top + kTopMargin + room,
             box.left + box.width - kRightMargin,
             box.top + box.height - kBottomMargin,
             roundAxis(biasLow, biasHigh),
@@ -175,7 +194,7 @@ void drawZeroLines(Canvas& canvas, const Plot& plot) {
     }
 }
 
-void drawCaptions(Canvas& canvas, const Plot& plot, const design::TwipsRect& box,
+void drawCaptions(Canvas& canvas, const Plot& plot, const design::TwipsRect& box, const Head& head,
                   const texts::Translate& translate) {
     const auto caption = [&translate](const char* text) {
         return texts::inLanguage(translate, "design", text);
@@ -183,25 +202,25 @@ void drawCaptions(Canvas& canvas, const Plot& plot, const design::TwipsRect& box
     const int captionTop = plot.bottom + kTickLength + kLabelHeight + kCaptionGap;
     canvas.text({plot.left, captionTop, plot.right - plot.left, kLabelHeight}, caption(kBiasCaption),
                 design::kDefaultFont, TextAlign::Centred);
+    const int captionLeft = box.left + kCaptionGap;
     drawWrapped(
         canvas,
-        {box.left + kCaptionGap, plot.top - kLabelHeight - kCaptionGap * 2, kLabelWidth * 2, kLabelHeight},
-        caption(kCurrentCaption), design::kDefaultFont);
+        {captionLeft, plot.top - kLabelHeight - kCaptionGap * 2, plot.right - captionLeft, kLabelHeight},
+        head.currentCaption, design::kDefaultFont);
     drawWrapped(canvas,
                 {plot.left, box.top + box.height - kNoticeHeight, plot.right - plot.left, kNoticeHeight},
                 caption(kNotice), design::kDefaultFont);
 }
 
-}  // namespace
-
-void drawIvChart(Canvas& canvas, std::span<const IvPoint> points, const design::TwipsRect& box,
-                 const texts::Translate& translate) {
-    const Plot plot = plotFor(points, box);
+// The plot with its grid, ticks, captions and marks; gives its frame.
+Plot drawPlot(Canvas& canvas, std::span<const IvPoint> points, const design::TwipsRect& box, const Head& head,
+              const texts::Translate& translate) {
+    const Plot plot = plotFor(points, box, head.room);
     drawBiasTicks(canvas, plot);
     drawCurrentTicks(canvas, plot);
     drawZeroLines(canvas, plot);
     canvas.rectangle({plot.left, plot.top, plot.right - plot.left, plot.bottom - plot.top}, nullptr);
-    drawCaptions(canvas, plot, box, translate);
+    drawCaptions(canvas, plot, box, head, translate);
     constexpr float kHalfMark = kMarkSize / 2.0F;
     for (const IvPoint& point : points) {
         if (!isPlottable(point)) {
@@ -210,6 +229,99 @@ void drawIvChart(Canvas& canvas, std::span<const IvPoint> points, const design::
         const DotItem mark{plot.x(point.bias) - kHalfMark, plot.y(point.current) - kHalfMark};
         canvas.dot(mark, kMarkSize, point.partial ? design::kWhite : design::kBlack);
     }
+    return plot;
+}
+
+// A legend entry: its mark's fill and its words, placed from the top left.
+struct LegendEntry {
+    design::Colour fill;
+    std::string words;
+    int wordsWidth = 0;
+    int left = 0;
+    int line = 0;
+};
+
+// The entries side by side from `left`, on a new line where the next would
+// pass `right`; gives how many lines they take.
+int placeLegend(Canvas& canvas, std::vector<LegendEntry>& entries, int left, int right) {
+    int x = left;
+    int line = 0;
+    for (LegendEntry& entry : entries) {
+        entry.wordsWidth =
+            static_cast<int>(std::ceil(canvas.textWidth(entry.words, design::kDefaultFont) * kTwipsPerPixel));
+        const int width = kMarkSize + kLegendGap + entry.wordsWidth;
+        if (x != left && x + width > right) {
+            x = left;
+            ++line;
+        }
+        entry.left = x;
+        entry.line = line;
+        x += width + kLegendSpacing;
+    }
+    return line + 1;
+}
+
+void drawLegend(Canvas& canvas, const std::vector<LegendEntry>& entries, int top) {
+    for (const LegendEntry& entry : entries) {
+        const int lineTop = top + entry.line * kLegendLine;
+        const DotItem mark{static_cast<float>(entry.left),
+                           static_cast<float>(lineTop + (kLabelHeight - kMarkSize) / 2)};
+        canvas.dot(mark, kMarkSize, entry.fill);
+        // A pixel to spare, so no surface breaks the words for rounding.
+        canvas.text(
+            {entry.left + kMarkSize + kLegendGap, lineTop, entry.wordsWidth + kTwipsPerPixel, kLabelHeight},
+            entry.words, design::kDefaultFont, TextAlign::TopLeft);
+    }
+}
+
+// Centred in the plot while it has no point, on a white card over the grid.
+void drawHint(Canvas& canvas, const Plot& plot, std::string_view hint) {
+    const auto measure = [&canvas](std::string_view piece) {
+        return canvas.textWidth(piece, design::kDefaultFont);
+    };
+    const int plotWidth = plot.right - plot.left;
+    const std::string lines = wrapText(hint, toPixels(plotWidth - 4 * kCaptionGap), measure);
+    double widest = 0;
+    int count = 0;
+    for (std::size_t at = 0; at != std::string::npos; ++count) {
+        const std::size_t end = lines.find('\n', at);
+        widest = std::max(widest, measure(std::string_view(lines).substr(at, end - at)));
+        at = end == std::string::npos ? end : end + 1;
+    }
+    const int width =
+        std::min(plotWidth, static_cast<int>(std::ceil(widest * kTwipsPerPixel)) + 4 * kCaptionGap);
+    const int height = count * kLabelHeight + 2 * kCaptionGap;
+    const design::TwipsRect card{plot.left + (plotWidth - width) / 2,
+                                 plot.top + (plot.bottom - plot.top - height) / 2, width, height};
+    canvas.rectangle(card, &design::kWhite);
+    canvas.text(card, lines, design::kDefaultFont, TextAlign::Centred);
+}
+
+}  // namespace
+
+void drawIvChart(Canvas& canvas, std::span<const IvPoint> points, const design::TwipsRect& box,
+                 const texts::Translate& translate) {
+    drawPlot(canvas, points, box, {texts::inLanguage(translate, "design", kCurrentCaption)}, translate);
+}
+
+void drawReadoutChart(Canvas& canvas, std::span<const IvPoint> points, const design::TwipsRect& box,
+                      const texts::Translate& translate) {
+    const auto words = [&translate](const char* text) {
+        return texts::inLanguage(translate, "readout", text);
+    };
+    std::vector<LegendEntry> legend{{design::kBlack, words(kFullReadout)},
+                                    {design::kWhite, words(kPartialReadout)}};
+    const int lines = placeLegend(canvas, legend, box.left + kCaptionGap, box.left + box.width - kCaptionGap);
+    const Plot plot =
+        drawPlot(canvas, points, box, {words(texts::kReadoutName), lines * kLegendLine}, translate);
+    drawLegend(canvas, legend, box.top + kCaptionGap);
+    if (std::none_of(points.begin(), points.end(), isPlottable)) {
+        drawHint(canvas, plot, words(kNoReadout));
+    }
+}
+
+double readoutChartScale(double width, double height) {
+    return std::max(1.0, std::min(width / kReadoutChartSize.width, height / kReadoutChartSize.height));
 }
 
 }  // namespace kestrel::picture

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "core/picture/canvas.h"
 
@@ -13,6 +14,8 @@ struct IvPoint {
     double current;  // as the current box shows it
     // The reading covers less than a full readout period; drawn hollow.
     bool partial = false;
+
+    bool operator==(const IvPoint&) const = default;
 };
 
 // Draws the chart inside `box` (twips): a framed plot with a light grid,
@@ -25,5 +28,22 @@ struct IvPoint {
 // The captions are in the language `translate` gives (the design's without).
 void drawIvChart(Canvas& canvas, std::span<const IvPoint> points, const design::TwipsRect& box,
                  const texts::Translate& translate = nullptr);
+
+// The session's readouts as the chart a class watches: the same chart, its
+// current axis named for what the readout counts, with a legend of full
+// (filled) and partial (hollow) readouts above it, and a hint on how
+// readouts come while there is none.
+void drawReadoutChart(Canvas& canvas, std::span<const IvPoint> points, const design::TwipsRect& box,
+                      const texts::Translate& translate = nullptr);
+
+// The size in logical pixels the readout chart is designed for. A larger
+// chart is drawn that many times larger, lines, marks and texts alike, as
+// far as it grows in both directions; a smaller one as designed.
+struct ChartSize {
+    double width;
+    double height;
+};
+inline constexpr ChartSize kReadoutChartSize{480, 400};
+double readoutChartScale(double width, double height);
 
 }  // namespace kestrel::picture

@@ -140,7 +140,7 @@ void Session::fire(std::size_t timer, double at) {
     now_ = at;
     due_[timer] = at + interval;
     if (timer == kReadoutTimer) {
-        readouts_.read(form_, ticks_);
+        readouts_.read(form_, ticks_, at);
         ticksSinceReadout_ = 0;
     } else if (timer == kStepTimer) {
         ++ticksSinceReadout_;  // a step may move the crossing count

@@ -73,6 +73,7 @@ public:
     // Every event that reached the form, as a script that replays it.
     [[nodiscard]] std::string script() const;
     [[nodiscard]] const ReadoutLog& readouts() const { return readouts_; }
+    void clearChart() { readouts_.clearChart(); }
 
 private:
     struct Entry {

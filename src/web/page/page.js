@@ -10,6 +10,12 @@
 const kChartWidth = 600;
 const kChartHeight = 400;
 const kChartBackground = 0xffffff;
+// At most these parts of the page's width and height.
+const kChartMostOfWidth = 0.8;
+const kChartMostOfHeight = 0.6;
+// The chart's panel stands beside the run only where that leaves the run
+// this part of the page.
+const kLeastStageBesideChart = 0.5;
 
 function download(blob, name) {
   const link = document.createElement('a');
@@ -209,6 +215,14 @@ class Page {
     this.element('run-again').addEventListener('click', () => location.reload());
     // The whole run, however it ended, for the teacher to keep.
     this.element('save-ended').addEventListener('click', () => this.command('save-run'));
+    this.element('iv-title').textContent = this.action('iv-chart').caption;
+    const clear = this.element('iv-clear');
+    clear.textContent = this.action('clear-chart').caption;
+    clear.addEventListener('click', () => this.command('clear-chart'));
+    this.element('iv').addEventListener('close', () => {
+      this.chartSize = null;
+      this.placeChartPanel();
+    });
   }
 
   // A window moved to a screen of another density redraws at its pixels.
@@ -264,26 +278,50 @@ class Page {
     }
     this.setStatus(this.panel.shown ? '' : this.form.status());
     this.panel.follow(this.form, (name) => this.captionOf(name), Boolean(document.fullscreenElement));
-    if (this.element('iv').open) {
-      this.drawIvChart();
+    this.drawIvChart();
+  }
+
+  // The readouts after "Start" since the chart was last cleared, drawn by
+  // the core as large as the panel shows them: larger with the zoom, its
+  // marks and texts alike; redrawn when a readout has come or the size
+  // changed.
+  drawIvChart(always = false) {
+    if (!this.element('iv').open) {
+      return;
+    }
+    const canvas = this.element('iv-chart');
+    const width = Math.round(Math.min(kChartWidth * (this.zoom ?? 1), innerWidth * kChartMostOfWidth));
+    const height = Math.round(Math.min(kChartHeight * (this.zoom ?? 1), innerHeight * kChartMostOfHeight));
+    const description = this.form.ivDescription();
+    const size = `${width}x${height}`;
+    const resized = size !== this.chartSize;
+    if (!always && !resized && this.chartDescription === description) {
+      return;
+    }
+    [this.chartSize, this.chartDescription] = [size, description];
+    canvas.setAttribute('aria-label', description);
+    Object.assign(canvas.style, {width: width + 'px', height: height + 'px'});
+    const ratio = window.devicePixelRatio || 1;
+    canvas.width = Math.round(width * ratio);
+    canvas.height = Math.round(height * ratio);
+    const scale = this.module.readoutChartScale(width, height);
+    const [logicalWidth, logicalHeight] = [Math.floor(width / scale), Math.floor(height / scale)];
+    const twips = this.design.twipsPerPixel;
+    const drawing = this.form.drawIvChart(logicalWidth * twips, logicalHeight * twips);
+    new Painter(canvas, ratio * scale).paint(drawing, kChartBackground, logicalWidth, logicalHeight);
+    if (resized) {
+      this.placeChartPanel();
     }
   }
 
-  // The session's readouts at a bias, drawn by the core; redrawn when a
-  // readout has come.
-  drawIvChart(always = false) {
-    const canvas = this.element('iv-chart');
-    const description = this.form.ivDescription();
-    if (!always && canvas.getAttribute('aria-label') === description) {
-      return;
-    }
-    canvas.setAttribute('aria-label', description);
-    const scale = window.devicePixelRatio || 1;
-    canvas.width = Math.round(kChartWidth * scale);
-    canvas.height = Math.round(kChartHeight * scale);
-    const twips = this.design.twipsPerPixel;
-    const drawing = this.form.drawIvChart(kChartWidth * twips, kChartHeight * twips);
-    new Painter(canvas, scale).paint(drawing, kChartBackground, kChartWidth, kChartHeight);
+  // The chart's panel stands beside the run where the page is wide enough
+  // for both, the form fitted to what is left, and over the run otherwise.
+  placeChartPanel() {
+    const panel = this.element('iv');
+    const room = panel.open ? innerWidth - panel.getBoundingClientRect().left : 0;
+    const beside = room > 0 && innerWidth - room >= innerWidth * kLeastStageBesideChart;
+    this.element('stage').style.marginRight = beside ? room + 'px' : '';
+    this.layout();
   }
 
   setStatus(text) {
@@ -404,7 +442,10 @@ class Page {
       case 'keys': return this.element('keys').showModal();
       case 'panel': return this.setPanelShown(!this.panel.shown);
       case 'iv-chart':
-        this.element('iv').showModal();
+        this.element('iv').show();
+        return this.drawIvChart(true);
+      case 'clear-chart':
+        form.clearChart();
         return this.drawIvChart(true);
     }
   }
@@ -413,6 +454,7 @@ class Page {
     this.zoom = zoom;
     this.layout();
     this.showMenuCaptions();
+    this.drawIvChart();
   }
 
   // The largest zoom step at which the form fits the page.
@@ -432,8 +474,11 @@ class Page {
   }
 
   // The window as it is now, its boxes and buttons drawn in, one pixel per
-  // logical pixel.
+  // logical pixel; or the chart, while the focus is in its panel.
   picture() {
+    if (this.element('iv').contains(document.activeElement)) {
+      return this.element('iv-chart');
+    }
     const canvas = document.createElement('canvas');
     canvas.width = this.design.width;
     canvas.height = this.design.height;
@@ -465,6 +510,7 @@ createKestrelModule().then((module) => {
   window.kestrel = {
     dump: () => page.form.dump(),
     script: () => page.form.record(),
+    readoutsCsv: () => page.form.readoutsCsv(),
     ended: () => page.form.ended(),
     paused: () => page.form.paused(),
     speed: () => page.form.speed(),
