@@ -159,8 +159,9 @@ void FormWindow::performInWindow(host::Action action) {
             showIvChart();
             return;
         case Action::Keys:
-            showKeys();
-            return;
+            return showKeys()->turnTo(HelpPage::Keys);
+        case Action::WhatYouSee:
+            return showKeys()->turnTo(HelpPage::WhatYouSee);
         default:
             return;
     }

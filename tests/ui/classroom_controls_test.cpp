@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +23,7 @@
 #include "ui/form_window.h"
 #include "ui/iv_chart_window.h"
 #include "ui/keys_dialog.h"
+#include "ui/what_you_see_page.h"
 
 // The classroom controls as a teacher uses them: keys on the shown window,
 // the context menu, the run's files.
@@ -292,7 +294,7 @@ TEST_F(ClassroomTest, TheMenuComesOnTheDiagramNotOnTheControls) {
     menu->close();
 }
 
-TEST_F(ClassroomTest, TheChartWindowFollowsTheReadoutsAndF1ListsEveryKey) {
+TEST_F(ClassroomTest, TheChartWindowFollowsTheReadoutsF1ListsEveryKeyAndAltWExplainsThePicture) {
     window.setPaused(true);
     window.typeText(4, "0.3");
     QTest::mouseClick(window.button(1), Qt::LeftButton);
@@ -322,6 +324,19 @@ TEST_F(ClassroomTest, TheChartWindowFollowsTheReadoutsAndF1ListsEveryKey) {
         EXPECT_TRUE(
             table->item(row, 0)->text().startsWith(action->shortcut().toString(QKeySequence::NativeText)));
     }
+    // Alt+W turns the same window to the page that explains the picture, F1 back.
+    const auto* pages = keys->findChild<QTabWidget*>();
+    ASSERT_TRUE(pages);
+    EXPECT_EQ(pages->currentWidget(), table);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    press(Qt::Key_W, Qt::AltModifier);
+    EXPECT_TRUE(qobject_cast<WhatYouSeePage*>(pages->currentWidget()));
+    EXPECT_EQ(window.findChildren<KeysDialog*>().size(), 1);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    press(Qt::Key_F1);
+    EXPECT_EQ(pages->currentWidget(), table);
 }
 
 }  // namespace
