@@ -9,6 +9,7 @@
 #include "core/host/language.h"
 #include "core/host/status_text.h"
 #include "web/web_form.h"
+#include "web/what_you_see_json.h"
 
 namespace kestrel::web {
 namespace {
@@ -62,6 +63,10 @@ val drawIvChart(WebForm& form, int width, int height) {
     return drawn(form.drawIvChart(width, height));
 }
 
+val drawLegend(WebForm& form) {
+    return drawn(form.drawLegend());
+}
+
 // The language a page asks for by name ("en", "ja", "design"), else the
 // first of the browser's languages the program has, as the desktop chooses.
 host::Language pageLanguage(const std::string& asked, val browserLanguages) {
@@ -92,6 +97,10 @@ void setTextMeasure(WebForm& form, val measure) {
 
 std::string designFor(const std::string& language) {
     return designJson(host::languageNamed(language).value_or(host::Language::Design));
+}
+
+std::string whatYouSeeFor(const std::string& language) {
+    return whatYouSeeJson(host::languageNamed(language).value_or(host::Language::Design));
 }
 
 }  // namespace
@@ -127,6 +136,7 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("draw", &draw)
         .function("drawPicture", &drawPicture)
         .function("drawIvChart", &drawIvChart)
+        .function("drawLegend", &drawLegend)
         .function("dump", &WebForm::dump)
         .function("record", &WebForm::record)
         .function("readoutsCsv", &WebForm::readoutsCsv)
@@ -135,6 +145,7 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("actionCaption", &WebForm::actionCaption);
 
     function("designJson", &designFor);
+    function("whatYouSeeJson", &whatYouSeeFor);
     function("zoomIn", &host::zoomIn);
     function("zoomOut", &host::zoomOut);
     function("languageOf", &languageOf);

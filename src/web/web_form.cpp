@@ -7,6 +7,7 @@
 #include "core/host/status_text.h"
 #include "core/picture/form_picture.h"
 #include "core/picture/iv_chart.h"
+#include "core/picture/legend.h"
 #include "web/catalogues.h"
 
 namespace kestrel::web {
@@ -185,6 +186,12 @@ const BatchCanvas& WebForm::drawIvChart(int width, int height) {
     return canvas_;
 }
 
+const BatchCanvas& WebForm::drawLegend() {
+    canvas_.clear(picture::kLegendWidth, picture::kLegendHeight);
+    picture::drawLegend(canvas_, host_.wording().translate());
+    return canvas_;
+}
+
 std::string WebForm::dump() const {
     return dumpForm(host_.form());
 }
@@ -208,7 +215,8 @@ std::string WebForm::actionCaption(const std::string& action, double zoom) const
     const host::ActionDesign& design = host::actionDesign(*named);
     const host::Status status = host_.status();
     const char* caption = status.paused && design.captionWhenOn ? design.captionWhenOn : design.caption;
-    const std::string value = *named == host::Action::ZoomIn ? host::zoomText(zoom) : host::speedText(status.speed);
+    const std::string value =
+        *named == host::Action::ZoomIn ? host::zoomText(zoom) : host::speedText(status.speed);
     return texts::fillIn(translated(language_, "actions", caption), {value});
 }
 

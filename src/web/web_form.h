@@ -60,6 +60,8 @@ public:
     // The readouts taken at a bias as a chart of current against bias, in a
     // picture of width by height twips.
     const BatchCanvas& drawIvChart(int width, int height);
+    // The legend of the band diagram (picture/legend.h).
+    const BatchCanvas& drawLegend();
 
     [[nodiscard]] std::string dump() const;
     [[nodiscard]] std::string record() const { return host_.record(); }

@@ -27,6 +27,7 @@ const Wrapping kWrappings[] = {
     {"注意：p-n接合のイメージ用です。電流値は正確ではありません。", 209,
      "注意：p-n接合のイメージ用です。\n電流値は正確ではありません。"},
     {"p-n接合のイメージ用です。", 100, "p-n接合の\nイメージ用です。"},
+    {"電子を取り出した", 80, "電子を\n取り出した"},
     {"フェルミ準位 (eV)", 80, "フェルミ準位\n(eV)"},
     // A word wider than its box breaks between characters, never before 。
     {"電子濃度", 25, "電子\n濃度"},

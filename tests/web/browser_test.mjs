@@ -295,6 +295,24 @@ test('a Japanese browser gets the page and its messages in Japanese', async () =
   await dialog.waitFor({state: 'visible'});
   assert.match(await dialog.textContent(), /バイアス \(V\)：「abc」は数値ではありません。/);
   await page.keyboard.press('Enter');
+  // Alt+W: the core's legend and words, in Japanese.
+  await page.keyboard.press('Alt+KeyW');
+  const explained = page.locator('#what-you-see');
+  await explained.waitFor({state: 'visible'});
+  assert.match(await explained.textContent(), /読み値（10 秒間に横切ったキャリアの正味の数）/);
+  const legend = await page.evaluate(() => {
+    const canvas = document.getElementById('legend');
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let red = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      red += data[i] === 255 && data[i + 1] === 0 && data[i + 2] === 0 ? 1 : 0;
+    }
+    return {label: canvas.getAttribute('aria-label'), red};
+  });
+  assert.match(legend.label, /^電子：黒い点。/);
+  assert.ok(legend.red > 0, 'the legend has no generation marker');
+  assert.deepEqual(await axeViolations(), []);
+  await page.keyboard.press('Escape');
   assert.deepEqual(browser.errors, [], 'errors on the console');
 });
 

@@ -73,12 +73,20 @@ Script scriptOf(char32_t code) {
     return Script::Other;
 }
 
-// Whether a line may break between two characters with no space between
-// them: never inside other text (words of Latin script break at spaces);
-// next to Japanese text after punctuation, before opening punctuation, and
-// where hiragana (a particle or an ending) meets the next word; and never
+// A particle: after a kanji word, a phrase ends with it. Any other single
+// hiragana between kanji is a word's ending inside a compound (取り出す).
+bool isParticle(char32_t code) {
+    return std::u32string_view(U"のはをがにでとへもや").find(code) != std::u32string_view::npos;
+}
+
+// Whether a line may break before all[at], with no space before it: never
+// inside other text (words of Latin script break at spaces); next to
+// Japanese text after punctuation, before opening punctuation, and where
+// hiragana (a particle or a word's ending) meets the next word; and never
 // against the rules of which punctuation may begin or end a line.
-bool breaksBetween(char32_t before, char32_t after) {
+bool breaksBetween(const std::vector<Character>& all, std::size_t at) {
+    const char32_t before = all[at - 1].code;
+    const char32_t after = all[at].code;
     if (!isWide(before) && !isWide(after)) {
         return false;
     }
@@ -87,13 +95,19 @@ bool breaksBetween(char32_t before, char32_t after) {
     }
     const Script first = scriptOf(before);
     const Script second = scriptOf(after);
-    return first == Script::Punctuation || second == Script::Punctuation ||
-           (first == Script::Hiragana && second != Script::Hiragana);
+    if (first == Script::Punctuation || second == Script::Punctuation) {
+        return true;
+    }
+    const bool endingInsideCompound = at >= 2 && scriptOf(all[at - 2].code) == Script::Kanji &&
+                                      second == Script::Kanji && !isParticle(before);
+    return first == Script::Hiragana && second != Script::Hiragana && !endingInsideCompound;
 }
 
 // Between two characters of Japanese script, when a phrase is wider than a
 // whole line.
-bool breaksInsidePhrase(char32_t before, char32_t after) {
+bool breaksInsidePhrase(const std::vector<Character>& all, std::size_t at) {
+    const char32_t before = all[at - 1].code;
+    const char32_t after = all[at].code;
     return (isWide(before) || isWide(after)) && !closes(after) && !opens(before);
 }
 
@@ -114,7 +128,7 @@ std::vector<Piece> piecesOf(std::string_view text, Breaks breaks) {
             pieces.back().spaces += c.bytes;
             continue;
         }
-        const bool breakBefore = !pieces.back().spaces.empty() || (i > 0 && breaks(all[i - 1].code, c.code));
+        const bool breakBefore = !pieces.back().spaces.empty() || (i > 0 && breaks(all, i));
         if (breakBefore && !pieces.back().text.empty()) {
             pieces.emplace_back();
         }

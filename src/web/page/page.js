@@ -10,6 +10,9 @@
 const kChartWidth = 600;
 const kChartHeight = 400;
 const kChartBackground = 0xffffff;
+// The legend of the page that explains the picture, this many times its
+// design size, for a projector.
+const kLegendZoom = 1.5;
 
 function download(blob, name) {
   const link = document.createElement('a');
@@ -334,10 +337,49 @@ class Page {
         return download(new Blob([form.readoutsCsv()], {type: 'text/csv'}), 'kestrel-readouts.csv');
       case 'open-run': return this.element('script-file').click();
       case 'keys': return this.element('keys').showModal();
+      case 'what-you-see': return this.showWhatYouSee();
       case 'iv-chart':
         this.element('iv').showModal();
         return this.drawIvChart(true);
     }
+  }
+
+  // The page that explains the picture: the core's legend and words, laid
+  // out once in the page's language.
+  showWhatYouSee() {
+    const dialog = this.element('what-you-see');
+    if (!this.whatYouSee) {
+      this.whatYouSee = JSON.parse(this.module.whatYouSeeJson(this.language));
+      const explained = this.whatYouSee;
+      this.element('what-you-see-title').textContent = explained.title;
+      this.element('legend-heading').textContent = explained.legendHeading;
+      this.element('legend').setAttribute('aria-label', explained.legendText);
+      const phrased = (tag, phrases) => {
+        const element = document.createElement(tag);
+        // A line may break only between the core's phrases.
+        for (const phrase of phrases) {
+          element.append(phrase, document.createElement('wbr'));
+        }
+        return element;
+      };
+      for (const section of explained.sections) {
+        this.element('explained').append(phrased('h3', section.heading), phrased('p', section.text));
+      }
+    }
+    dialog.showModal();
+    // From its top, though the focus is on its button at the bottom.
+    dialog.scrollTop = 0;
+    this.drawLegend();
+  }
+
+  drawLegend() {
+    const canvas = this.element('legend');
+    const {legendWidth: width, legendHeight: height} = this.whatYouSee;
+    const scale = kLegendZoom * (window.devicePixelRatio || 1);
+    canvas.width = Math.round(width * scale);
+    canvas.height = Math.round(height * scale);
+    canvas.style.width = width * kLegendZoom + 'px';
+    new Painter(canvas, scale).paint(this.form.drawLegend(), this.design.background, width, height);
   }
 
   setZoom(zoom) {
