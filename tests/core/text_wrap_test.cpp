@@ -52,7 +52,9 @@ TEST(DisplayWidth, WideAndFullWidthCharactersTakeTwoColumns) {
         {"電流", 4},     {"（E）", 5},
         {"バイアス", 8}, {"ｱ", 1},
         {"é", 1},        {"한", 2},
-        {"\xff", 1},     {"\u3000", 2},
+        {"\xff", 1},     {"\uff60", 2},
+        {"\u3041", 2},   {"\uff61", 1},
+        {"\u3000", 2},
     };
     for (const auto& [text, columns] : widths) {
         EXPECT_EQ(displayWidth(text), columns) << text;
