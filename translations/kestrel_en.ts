@@ -498,6 +498,73 @@
     </message>
 </context>
 <context>
+    <name>explain</name>
+    <message>
+        <source>The picture</source>
+        <translation>The picture</translation>
+    </message>
+    <message>
+        <source>Readout (net carriers crossing in 10 s)</source>
+        <translation>Readout (net carriers crossing in 10 s)</translation>
+    </message>
+    <message>
+        <source>Forward bias</source>
+        <translation>Forward bias</translation>
+    </message>
+    <message>
+        <source>A forward bias (a positive number in &quot;Bias (V)&quot;) moves the p side&apos;s levels down toward the n side&apos;s: the barrier gets lower and the depletion region narrower. Many more electrons now wander from the n side over to the p side, and holes the other way. The contacts replace the carriers that left, so the readout grows with the bias: about 107 at 0.3 V, about 204 at 0.59 V.</source>
+        <translation>A forward bias (a positive number in &quot;Bias (V)&quot;) moves the p side&apos;s levels down toward the n side&apos;s: the barrier gets lower and the depletion region narrower. Many more electrons now wander from the n side over to the p side, and holes the other way. The contacts replace the carriers that left, so the readout grows with the bias: about 107 at 0.3 V, about 204 at 0.59 V.</translation>
+    </message>
+    <message>
+        <source>Reverse bias</source>
+        <translation>Reverse bias</translation>
+    </message>
+    <message>
+        <source>A reverse bias (a negative number) lifts the p side&apos;s levels: the barrier gets higher and the depletion region wider, and hardly any carrier gets across. The contacts now take out more carriers than they bring in, and the readout falls below zero.</source>
+        <translation>A reverse bias (a negative number) lifts the p side&apos;s levels: the barrier gets higher and the depletion region wider, and hardly any carrier gets across. The contacts now take out more carriers than they bring in, and the readout falls below zero.</translation>
+    </message>
+    <message>
+        <source>Every 10 s the box labelled &quot;Current (mA)&quot; shows this count for the last 10 s: +1 for each carrier a contact brings in, −1 for each one it takes out, and +1 for each pair made by heat outside the depletion region. It is a count in the model&apos;s own units, not milliamperes. This simple model shows the direction and the trend, not the diode law: it reads about +16 at 0 V, where a real diode carries no current, and its reverse readings do not level off (about −12.5 at −0.7 V), where a real diode&apos;s would stay small and steady.</source>
+        <translation>Every 10 s the box labelled &quot;Current (mA)&quot; shows this count for the last 10 s: +1 for each carrier a contact brings in, −1 for each one it takes out, and +1 for each pair made by heat outside the depletion region. It is a count in the model&apos;s own units, not milliamperes. This simple model shows the direction and the trend, not the diode law: it reads about +16 at 0 V, where a real diode carries no current, and its reverse readings do not level off (about −12.5 at −0.7 V), where a real diode&apos;s would stay small and steady.</translation>
+    </message>
+    <message>
+        <source>Electron: a black dot, on or above the conduction-band edge.</source>
+        <translation>Electron: a black dot, on or above the conduction-band edge.</translation>
+    </message>
+    <message>
+        <source>Hole: a white dot, on or below the valence-band edge.</source>
+        <translation>Hole: a white dot, on or below the valence-band edge.</translation>
+    </message>
+    <message>
+        <source>Generation (red line): heat has made an electron–hole pair here. It shows for 0.2 s.</source>
+        <translation>Generation (red line): heat has made an electron–hole pair here. It shows for 0.2 s.</translation>
+    </message>
+    <message>
+        <source>Recombination (blue line): an electron and a hole met here and vanished. It shows for 0.2 s.</source>
+        <translation>Recombination (blue line): an electron and a hole met here and vanished. It shows for 0.2 s.</translation>
+    </message>
+    <message>
+        <source>Conduction-band edge: the upper solid line. Higher on the screen is higher energy for an electron.</source>
+        <translation>Conduction-band edge: the upper solid line. Higher on the screen is higher energy for an electron.</translation>
+    </message>
+    <message>
+        <source>Valence-band edge: the lower solid line. Holes move on or below it.</source>
+        <translation>Valence-band edge: the lower solid line. Holes move on or below it.</translation>
+    </message>
+    <message>
+        <source>Fermi levels (dash-dot), one on each side: level at 0 V; a bias of 0.5 V sets them 0.5 eV apart.</source>
+        <translation>Fermi levels (dash-dot), one on each side: level at 0 V; a bias of 0.5 V sets them 0.5 eV apart.</translation>
+    </message>
+    <message>
+        <source>Depletion region: where the edges slope, between the n side (left) and the p side (right); its barrier pushes carriers back.</source>
+        <translation>Depletion region: where the edges slope, between the n side (left) and the p side (right); its barrier pushes carriers back.</translation>
+    </message>
+    <message>
+        <source>Contacts: the diode&apos;s ends, wired to the battery. Electrons enter and leave at the left (n) end, holes at the right (p) end.</source>
+        <translation>Contacts: the diode&apos;s ends, wired to the battery. Electrons enter and leave at the left (n) end, holes at the right (p) end.</translation>
+    </message>
+</context>
+<context>
     <name>host</name>
     <message>
         <source>Run-time error: %1. The program ends.</source>

@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Show the window in LANGUAGE: en (English), ja (Japanese) or design (the captions as designed, English and Japanese). Without it, the desktop&apos;s language when that is English or Japanese, otherwise the design.</source>
-        <translation>ウィンドウを 言語 で表示します：en (英語)、ja (日本語)、design (設計どおりの英語と日本語)。 指定がなければ、デスクトップの言語が英語か日本語ならその言語、それ以外は設計どおりです。</translation>
+        <translation>ウィンドウを 言語 で表示します：en (英語)、ja (日本語)、design (設計どおりの英語と日本語)。指定がなければ、デスクトップの言語が英語か日本語ならその言語、それ以外は設計どおりです。</translation>
     </message>
     <message>
         <source>LANGUAGE</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Write the whole run to FILE as a script when the program ends, however it ends.</source>
-        <translation>プログラムが終了するとき（終了の仕方によらず）、実行全体をスクリプトとして FILE に書き出す。</translation>
+        <translation>プログラムが終了するとき（終了の仕方によらず）、実行全体をスクリプトとして ファイル に書き出します。</translation>
     </message>
     <message>
         <source>cannot record the run in %1: %2</source>
@@ -495,6 +495,73 @@
     <message>
         <source>Division by zero</source>
         <translation>0 による除算</translation>
+    </message>
+</context>
+<context>
+    <name>explain</name>
+    <message>
+        <source>The picture</source>
+        <translation>図の見方</translation>
+    </message>
+    <message>
+        <source>Readout (net carriers crossing in 10 s)</source>
+        <translation>読み値（10 秒間に横切ったキャリアの正味の数）</translation>
+    </message>
+    <message>
+        <source>Forward bias</source>
+        <translation>順バイアス</translation>
+    </message>
+    <message>
+        <source>A forward bias (a positive number in &quot;Bias (V)&quot;) moves the p side&apos;s levels down toward the n side&apos;s: the barrier gets lower and the depletion region narrower. Many more electrons now wander from the n side over to the p side, and holes the other way. The contacts replace the carriers that left, so the readout grows with the bias: about 107 at 0.3 V, about 204 at 0.59 V.</source>
+        <translation>順バイアス（「バイアス (V)」欄に正の数）をかけると、p 側の準位が n 側に近づくように下がり、障壁が低く、空乏層が狭くなります。すると n 側から p 側へ移る電子と、p 側から n 側へ移る正孔がずっと多くなります。電極が出ていったキャリアを補うので、読み値はバイアスとともに増えます。0.3 V でおよそ 107、0.59 V でおよそ 204 です。</translation>
+    </message>
+    <message>
+        <source>Reverse bias</source>
+        <translation>逆バイアス</translation>
+    </message>
+    <message>
+        <source>A reverse bias (a negative number) lifts the p side&apos;s levels: the barrier gets higher and the depletion region wider, and hardly any carrier gets across. The contacts now take out more carriers than they bring in, and the readout falls below zero.</source>
+        <translation>逆バイアス（負の数）をかけると、p 側の準位が上がり、障壁が高く、空乏層が広くなって、接合を越えるキャリアはほとんどなくなります。電極が入れるより多くのキャリアを取り出すので、読み値は 0 より小さくなります。</translation>
+    </message>
+    <message>
+        <source>Every 10 s the box labelled &quot;Current (mA)&quot; shows this count for the last 10 s: +1 for each carrier a contact brings in, −1 for each one it takes out, and +1 for each pair made by heat outside the depletion region. It is a count in the model&apos;s own units, not milliamperes. This simple model shows the direction and the trend, not the diode law: it reads about +16 at 0 V, where a real diode carries no current, and its reverse readings do not level off (about −12.5 at −0.7 V), where a real diode&apos;s would stay small and steady.</source>
+        <translation>「電流(mA)」欄には 10 秒ごとに、直前の 10 秒間のこの数が出ます。電極が入れたキャリア 1 個につき +1、取り出した 1 個につき −1、空乏層の外で熱によってできた対 1 組につき +1 です。単位はこのモデル独自の個数で、ミリアンペアではありません。この簡単なモデルが示すのは向きと傾向で、ダイオードの法則ではありません。本物のダイオードでは電流が流れない 0 V でもおよそ +16 を示し、本物なら小さく一定になる逆方向の値も頭打ちになりません（−0.7 V でおよそ −12.5）。</translation>
+    </message>
+    <message>
+        <source>Electron: a black dot, on or above the conduction-band edge.</source>
+        <translation>電子：黒い点。伝導帯の下端の線上か、それより上にあります。</translation>
+    </message>
+    <message>
+        <source>Hole: a white dot, on or below the valence-band edge.</source>
+        <translation>正孔：白い点。価電子帯の上端の線上か、それより下にあります。</translation>
+    </message>
+    <message>
+        <source>Generation (red line): heat has made an electron–hole pair here. It shows for 0.2 s.</source>
+        <translation>生成（赤い線）：ここで熱によって電子と正孔の対ができました。0.2 秒間表示されます。</translation>
+    </message>
+    <message>
+        <source>Recombination (blue line): an electron and a hole met here and vanished. It shows for 0.2 s.</source>
+        <translation>再結合（青い線）：ここで電子と正孔が出会って消えました。0.2 秒間表示されます。</translation>
+    </message>
+    <message>
+        <source>Conduction-band edge: the upper solid line. Higher on the screen is higher energy for an electron.</source>
+        <translation>伝導帯の下端：上の実線。画面の上ほど、電子のエネルギーが高くなります。</translation>
+    </message>
+    <message>
+        <source>Valence-band edge: the lower solid line. Holes move on or below it.</source>
+        <translation>価電子帯の上端：下の実線。正孔はこの線上か、それより下を動きます。</translation>
+    </message>
+    <message>
+        <source>Fermi levels (dash-dot), one on each side: level at 0 V; a bias of 0.5 V sets them 0.5 eV apart.</source>
+        <translation>フェルミ準位（一点鎖線）：両側に 1 本ずつ。0 V でそろい、0.5 V のバイアスで 0.5 eV ずれます。</translation>
+    </message>
+    <message>
+        <source>Depletion region: where the edges slope, between the n side (left) and the p side (right); its barrier pushes carriers back.</source>
+        <translation>空乏層：n 側（左）と p 側（右）の間で、帯の端が傾いている所。その障壁がキャリアを押し戻します。</translation>
+    </message>
+    <message>
+        <source>Contacts: the diode&apos;s ends, wired to the battery. Electrons enter and leave at the left (n) end, holes at the right (p) end.</source>
+        <translation>電極：電池につながるダイオードの両端。電子は左端（n 側）で、正孔は右端（p 側）で出入りします。</translation>
     </message>
 </context>
 <context>

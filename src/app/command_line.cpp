@@ -16,6 +16,7 @@
 #include "core/host/limits.h"
 #include "core/numbers/text_number.h"
 #include "core/session/printable_text.h"
+#include "option_help.h"
 #include "ui/language.h"
 #include "ui/run_files.h"
 
@@ -78,16 +79,15 @@ int usageError(const Texts& words, const QString& problem) {
     return kUsageError;
 }
 
-// The parser's help with the program's name in the usage line: the parser
-// finds the name only through an application object, which does not exist yet;
-// nor its own texts in the language, so its heading is put in here.
-QString helpText(const Texts& words, const QCommandLineParser& parser) {
-    QString text = parser.helpText();
-    text.remove(0, text.indexOf(QLatin1Char('\n')) + 1);
-    text.replace(QStringLiteral("\nOptions:\n"),
-                 QLatin1Char('\n') + words(QT_TRANSLATE_NOOP("CommandLine", "Options:")) + QLatin1Char('\n'));
+// The help: the usage line with the program's name and the options' help,
+// its heading in the language. The parser's own help would find the name
+// only through an application object, which does not exist yet, and lines
+// up its columns by characters, not by their width on a terminal.
+QString helpText(const Texts& words, const QCommandLineParser& parser,
+                 const QList<QCommandLineOption>& options) {
     return words(QT_TRANSLATE_NOOP("CommandLine", "Usage: %1 [options]")).arg(QString::fromLatin1(kProgram)) +
-           QLatin1Char('\n') + text;
+           QLatin1Char('\n') + parser.applicationDescription() + QStringLiteral("\n\n") +
+           words(QT_TRANSLATE_NOOP("CommandLine", "Options:")) + QLatin1Char('\n') + optionHelp(options);
 }
 
 // A text from the command line as a message may show it: a control
@@ -168,8 +168,8 @@ struct StartParser {
     QCommandLineOption record;
     QCommandLineOption lang;
 
-    void addTo(QCommandLineParser& parser) const {
-        parser.addOptions({bias, start, paused, speed, zoom, fullScreen, script, record, lang});
+    [[nodiscard]] QList<QCommandLineOption> all() const {
+        return {bias, start, paused, speed, zoom, fullScreen, script, record, lang};
     }
 };
 
@@ -249,15 +249,16 @@ struct Parser {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.setApplicationDescription(words(QT_TRANSLATE_NOOP(
             "CommandLine", "Kestrel Sim: an animation of a p-n junction's band diagram and carriers.")));
-        parser.addOption(help);
-        parser.addOption(version);
-        start.addTo(parser);
+        parser.addOptions(shown());
         acceptQtOptions(parser);
         for (int i = 0; i < argc; ++i) {
             arguments << QString::fromLocal8Bit(argv[i]);
         }
         parsed = parser.parse(arguments);
     }
+
+    // The options the help lists, in its order.
+    [[nodiscard]] QList<QCommandLineOption> shown() const { return QList{help, version} + start.all(); }
 
     QCommandLineParser parser;
     QCommandLineOption help;
@@ -291,7 +292,7 @@ CommandLine readCommandLine(int argc, char** argv, const ui::Translation& transl
             words, words(QT_TRANSLATE_NOOP("CommandLine", "--%1 may be given only once")).arg(*repeated)));
     }
     if (parser.isSet(read.help)) {
-        return endsWith(print(helpText(words, parser)));
+        return endsWith(print(helpText(words, parser, read.shown())));
     }
     if (parser.isSet(read.version)) {
         return endsWith(

@@ -168,8 +168,9 @@ void FormWindow::performInWindow(host::Action action) {
             host_->clearChart();
             return mirrorForm();
         case Action::Keys:
-            showKeys();
-            return;
+            return showKeys()->turnTo(HelpPage::Keys);
+        case Action::WhatYouSee:
+            return showKeys()->turnTo(HelpPage::WhatYouSee);
         case Action::Panel:
             return setPanelShown(!panelShown());
         default:

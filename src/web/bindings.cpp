@@ -11,6 +11,7 @@
 #include "core/host/zoom_steps.h"
 #include "core/picture/iv_chart.h"
 #include "web/web_form.h"
+#include "web/what_you_see_json.h"
 
 namespace kestrel::web {
 namespace {
@@ -64,6 +65,10 @@ val drawIvChart(WebForm& form, int width, int height) {
     return drawn(form.drawIvChart(width, height));
 }
 
+val drawLegend(WebForm& form) {
+    return drawn(form.drawLegend());
+}
+
 // The language a page asks for by name ("en", "ja", "design"), else the
 // first of the browser's languages the program has, as the desktop chooses.
 host::Language pageLanguage(const std::string& asked, val browserLanguages) {
@@ -94,6 +99,10 @@ void setTextMeasure(WebForm& form, val measure) {
 
 std::string designFor(const std::string& language) {
     return designJson(host::languageNamed(language).value_or(host::Language::Design));
+}
+
+std::string whatYouSeeFor(const std::string& language) {
+    return whatYouSeeJson(host::languageNamed(language).value_or(host::Language::Design));
 }
 
 }  // namespace
@@ -133,6 +142,7 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("drawPicture", &drawPicture)
         .function("drawIvChart", &drawIvChart)
         .function("clearChart", &WebForm::clearChart)
+        .function("drawLegend", &drawLegend)
         .function("dump", &WebForm::dump)
         .function("record", &WebForm::record)
         .function("readoutsCsv", &WebForm::readoutsCsv)
@@ -142,6 +152,7 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("actionCaption", &WebForm::actionCaption);
 
     function("designJson", &designFor);
+    function("whatYouSeeJson", &whatYouSeeFor);
     function("zoomIn", &host::zoomIn);
     function("largestFittingZoom", &host::largestFittingZoom);
     function("sliderBiasText", &sliderBiasText);

@@ -9,6 +9,7 @@
 #include "core/picture/form_picture.h"
 #include "core/picture/iv_chart.h"
 #include "core/picture/readout_points.h"
+#include "core/picture/legend.h"
 #include "web/catalogues.h"
 #include "web/page_texts.h"
 
@@ -194,6 +195,12 @@ const BatchCanvas& WebForm::drawIvChart(int width, int height) {
     canvas_.clear(width, height);
     picture::drawReadoutChart(canvas_, picture::chartPoints(host_.readouts()), {0, 0, width, height},
                               host_.wording().translate());
+    return canvas_;
+}
+
+const BatchCanvas& WebForm::drawLegend() {
+    canvas_.clear(picture::kLegendWidth, picture::kLegendHeight);
+    picture::drawLegend(canvas_, host_.wording().translate());
     return canvas_;
 }
 

@@ -69,6 +69,8 @@ public:
     const BatchCanvas& drawIvChart(int width, int height);
     // The chart starts afresh; the readouts stay for the CSV.
     void clearChart() { host_.clearChart(); }
+    // The legend of the band diagram (picture/legend.h).
+    const BatchCanvas& drawLegend();
 
     [[nodiscard]] std::string dump() const;
     [[nodiscard]] std::string record() const { return host_.record(); }

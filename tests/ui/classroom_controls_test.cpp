@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,6 +26,7 @@
 #include "ui/iv_chart_view.h"
 #include "ui/iv_chart_window.h"
 #include "ui/keys_dialog.h"
+#include "ui/what_you_see_page.h"
 
 // The classroom controls as a teacher uses them: keys on the shown window,
 // the context menu, the run's files.
@@ -287,7 +289,7 @@ TEST_F(ClassroomTest, TheMenuComesOnTheDiagramNotOnTheControls) {
     menu->close();
 }
 
-TEST_F(ClassroomTest, TheChartWindowFollowsTheReadoutsAndF1ListsEveryKey) {
+TEST_F(ClassroomTest, TheChartWindowFollowsTheReadoutsF1ListsEveryKeyAndAltWExplainsThePicture) {
     startPaused("0.3", 450);
     press(Qt::Key_I, Qt::ControlModifier);
     const IvChartWindow* chart = window.findChild<IvChartWindow*>();
@@ -312,6 +314,19 @@ TEST_F(ClassroomTest, TheChartWindowFollowsTheReadoutsAndF1ListsEveryKey) {
         EXPECT_TRUE(
             table->item(row, 0)->text().startsWith(action->shortcut().toString(QKeySequence::NativeText)));
     }
+    // Alt+W turns the same window to the page that explains the picture, F1 back.
+    const auto* pages = keys->findChild<QTabWidget*>();
+    ASSERT_TRUE(pages);
+    EXPECT_EQ(pages->currentWidget(), table);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    press(Qt::Key_W, Qt::AltModifier);
+    EXPECT_TRUE(qobject_cast<WhatYouSeePage*>(pages->currentWidget()));
+    EXPECT_EQ(window.findChildren<KeysDialog*>().size(), 1);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    press(Qt::Key_F1);
+    EXPECT_EQ(pages->currentWidget(), table);
 }
 
 // With the chart's window active, the picture keys take the chart, the

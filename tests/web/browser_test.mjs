@@ -50,6 +50,19 @@ async function axeViolations() {
   return results.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
 }
 
+// A canvas's text alternative, and how many of its pixels are of `colour`.
+function canvasPixels(id, colour) {
+  return page.evaluate(([id, [red, green, blue]]) => {
+    const canvas = document.getElementById(id);
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let count = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      count += data[i] === red && data[i + 1] === green && data[i + 2] === blue ? 1 : 0;
+    }
+    return {label: canvas.getAttribute('aria-label'), count};
+  }, [id, colour]);
+}
+
 // The dots of a dump on the diagram, in logical pixels.
 function dotsOf(dump) {
   const size = px(dump.DotSize);
@@ -301,17 +314,9 @@ test('the readouts at each bias show as a chart of current against bias', async 
   await page.waitForFunction((start) => window.kestrel.script().startsWith(start), script);
   await page.keyboard.press('Control+KeyI');
   await page.locator('#iv').waitFor({state: 'visible'});
-  const chart = await page.evaluate(() => {
-    const canvas = document.getElementById('iv-chart');
-    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-    let black = 0;
-    for (let i = 0; i < data.length; i += 4) {
-      black += data[i] === 0 && data[i + 1] === 0 && data[i + 2] === 0 ? 1 : 0;
-    }
-    return {label: canvas.getAttribute('aria-label'), black};
-  });
+  const chart = await canvasPixels('iv-chart', [0, 0, 0]);
   assert.match(chart.label, /^Current against bias: -0\.5 V, -?\d+ \(part of a period\); -0\.5 V, -?\d+; 0\.4 V, \d+ \(part/);
-  assert.ok(chart.black > 1000, 'the chart is blank');
+  assert.ok(chart.count > 1000, 'the chart is blank');
   assert.deepEqual(await axeViolations(), []);
 
   // Cleared, the chart starts afresh and the readouts stay for the CSV.
@@ -371,6 +376,16 @@ test('a Japanese browser gets the page and its messages in Japanese', async () =
   await dialog.waitFor({state: 'visible'});
   assert.match(await dialog.textContent(), /バイアス \(V\)：「abc」は数値ではありません。/);
   await page.keyboard.press('Enter');
+  // Alt+W: the core's legend and words, in Japanese.
+  await page.keyboard.press('Alt+KeyW');
+  const explained = page.locator('#what-you-see');
+  await explained.waitFor({state: 'visible'});
+  assert.match(await explained.textContent(), /読み値（10 秒間に横切ったキャリアの正味の数）/);
+  const legend = await canvasPixels('legend', [255, 0, 0]);
+  assert.match(legend.label, /^電子：黒い点。/);
+  assert.ok(legend.count > 0, 'the legend has no generation marker');
+  assert.deepEqual(await axeViolations(), []);
+  await page.keyboard.press('Escape');
   assert.deepEqual(browser.errors, [], 'errors on the console');
 });
 

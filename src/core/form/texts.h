@@ -11,7 +11,7 @@
 // same context: "design" for the window's captions, "boxes" for the names
 // of the text boxes and the chart, "errors" for run-time
 // errors, "script" for a saved script's problems, "diagram" for the band
-// diagram in words.
+// diagram in words, "explain" for the page that explains the picture.
 #define KESTREL_TEXT(context, text) text
 
 namespace kestrel::texts {

@@ -16,6 +16,9 @@ const kChartMostOfHeight = 0.6;
 // The chart's panel stands beside the run only where that leaves the run
 // this part of the page.
 const kLeastStageBesideChart = 0.5;
+// The legend of the page that explains the picture, this many times its
+// design size, for a projector.
+const kLegendZoom = 1.5;
 
 function download(blob, name) {
   const link = document.createElement('a');
@@ -441,6 +444,7 @@ class Page {
       case 'open-run': return this.element('script-file').click();
       case 'keys': return this.element('keys').showModal();
       case 'panel': return this.setPanelShown(!this.panel.shown);
+      case 'what-you-see': return this.showWhatYouSee();
       case 'iv-chart':
         this.element('iv').show();
         return this.drawIvChart(true);
@@ -448,6 +452,44 @@ class Page {
         form.clearChart();
         return this.drawIvChart(true);
     }
+  }
+
+  // The page that explains the picture: the core's legend and words, laid
+  // out once in the page's language.
+  showWhatYouSee() {
+    const dialog = this.element('what-you-see');
+    if (!this.whatYouSee) {
+      this.whatYouSee = JSON.parse(this.module.whatYouSeeJson(this.language));
+      const explained = this.whatYouSee;
+      this.element('what-you-see-title').textContent = explained.title;
+      this.element('legend-heading').textContent = explained.legendHeading;
+      this.element('legend').setAttribute('aria-label', explained.legendText);
+      const phrased = (tag, phrases) => {
+        const element = document.createElement(tag);
+        // A line may break only between the core's phrases.
+        for (const phrase of phrases) {
+          element.append(phrase, document.createElement('wbr'));
+        }
+        return element;
+      };
+      for (const section of explained.sections) {
+        this.element('explained').append(phrased('h3', section.heading), phrased('p', section.text));
+      }
+    }
+    dialog.showModal();
+    // From its top, though the focus is on its button at the bottom.
+    dialog.scrollTop = 0;
+    this.drawLegend();
+  }
+
+  drawLegend() {
+    const canvas = this.element('legend');
+    const {legendWidth: width, legendHeight: height} = this.whatYouSee;
+    const scale = kLegendZoom * (window.devicePixelRatio || 1);
+    canvas.width = Math.round(width * scale);
+    canvas.height = Math.round(height * scale);
+    canvas.style.width = width * kLegendZoom + 'px';
+    new Painter(canvas, scale).paint(this.form.drawLegend(), this.design.background, width, height);
   }
 
   setZoom(zoom) {
