@@ -15,6 +15,7 @@ constexpr int kSampleLeft = 120;
 constexpr int kSampleRight = 1200;
 constexpr int kSampleMiddle = (kSampleLeft + kSampleRight) / 2;
 constexpr int kCaptionLeft = 1320;
+constexpr int kCaptionTop = 60;  // the caption's letters clear the row above
 constexpr int kMiddle = kLegendRowHeight / 2;
 // The band edges of a sample, above and below the row's middle.
 constexpr int kEdgeOffset = 180;
@@ -152,8 +153,10 @@ void drawLegend(Canvas& canvas, const texts::Translate& translate) {
     for (const LegendEntry& entry : kLegend) {
         Row row(canvas, top);
         drawSample(row, entry.sample);
-        drawWrapped(canvas, {kCaptionLeft, top, kLegendWidth - kCaptionLeft, kLegendRowHeight},
-                    texts::inLanguage(translate, "explain", entry.caption), design::kDefaultFont);
+        drawWrapped(
+            canvas,
+            {kCaptionLeft, top + kCaptionTop, kLegendWidth - kCaptionLeft, kLegendRowHeight - kCaptionTop},
+            texts::inLanguage(translate, "explain", entry.caption), design::kDefaultFont);
         top += kLegendRowHeight;
     }
 }
