@@ -40,8 +40,4 @@ QString diagramDescription(const Form1& form) {
     return QString::fromStdString(wording().description(form));
 }
 
-QString readoutText(const std::string& readout) {
-    return QString::fromStdString(wording().readout(readout));
-}
-
 }  // namespace kestrel::ui

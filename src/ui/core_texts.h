@@ -24,7 +24,5 @@ QString boxName(std::string_view caption);
 // The band diagram's name and its state in words, as the core words them.
 QString diagramName();
 QString diagramDescription(const Form1& form);
-// What a new readout of the current box says.
-QString readoutText(const std::string& readout);
 
 }  // namespace kestrel::ui

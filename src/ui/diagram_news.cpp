@@ -3,18 +3,8 @@
 #include <QAccessible>
 #include <QLineEdit>
 
-#include "ui/core_texts.h"
-
 namespace kestrel::ui {
 namespace {
-
-// The facts that change the description's words; not the carrier counts.
-picture::DiagramFacts newsworthy(const Form1& form) {
-    picture::DiagramFacts facts = picture::diagramFacts(form);
-    facts.electrons = 0;
-    facts.holes = 0;
-    return facts;
-}
 
 void announce(QWidget* diagram, const QString& message) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
@@ -28,19 +18,16 @@ void announce(QWidget* diagram, const QString& message) {
 
 }  // namespace
 
-void DiagramNews::afterEvent(const Form1& form, std::size_t readouts) {
-    picture::DiagramFacts facts = newsworthy(form);
-    const bool newReadout = readouts > readouts_;
-    readouts_ = readouts;
-    if (newReadout) {
+void DiagramNews::afterEvent(const Form1& form, std::size_t readouts, const host::Wording& wording) {
+    const host::News news = news_.afterEvent(form, readouts, wording);
+    if (news.newReadout) {
         QAccessibleValueChangeEvent value(readoutBox_, QString::fromStdString(form.Text7.Text));
         QAccessible::updateAccessibility(&value);
-        if (facts.setUp) {
-            announce(diagram_, readoutText(form.Text7.Text));
-        }
     }
-    if (newReadout || facts != told_) {
-        told_ = std::move(facts);
+    if (news.announcement) {
+        announce(diagram_, QString::fromStdString(*news.announcement));
+    }
+    if (news.descriptionChanged) {
         QAccessibleEvent changed(diagram_, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&changed);
     }

@@ -240,7 +240,7 @@ void FormWindow::mirrorForm() {
     if (panel_ && !surface_->textBox(kBiasTextBox)->hasFocus()) {
         panel_->followBias(surface_->textBox(kBiasTextBox)->text());
     }
-    news_->afterEvent(form, host_->readouts().entries().size());
+    news_->afterEvent(form, host_->readouts().entries().size(), host_->wording());
     clock_->schedule(host_->msToNextTick());
     if (ivChart_) {
         ivChart_->showReadouts(host_->readouts());

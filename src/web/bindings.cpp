@@ -119,6 +119,10 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .field("ended", &Outcome::ended)
         .field("newReadout", &Outcome::newReadout);
 
+    value_object<WebForm::News>("News")
+        .field("announcement", &WebForm::News::announcement)
+        .field("descriptionChanged", &WebForm::News::descriptionChanged);
+
     class_<WebForm>("WebForm")
         .constructor(&makeWebForm, allow_raw_pointers())
         .function("type", &WebForm::type)
@@ -148,6 +152,7 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("readoutsCsv", &WebForm::readoutsCsv)
         .function("readoutCount", &WebForm::readoutCount)
         .function("description", &WebForm::description)
+        .function("news", &WebForm::news)
         .function("ivDescription", &WebForm::ivDescription)
         .function("actionCaption", &WebForm::actionCaption);
 

@@ -8,8 +8,8 @@
 #include "core/host/status_text.h"
 #include "core/picture/form_picture.h"
 #include "core/picture/iv_chart.h"
-#include "core/picture/readout_points.h"
 #include "core/picture/legend.h"
+#include "core/picture/readout_points.h"
 #include "web/catalogues.h"
 #include "web/page_texts.h"
 
@@ -151,6 +151,12 @@ std::string WebForm::status() const {
 
 std::string WebForm::panelStatus() const {
     return host::statusLine(host_.status(), host_.wording(), host::StatusUse::InThePanel);
+}
+
+WebForm::News WebForm::news() {
+    const host::News news =
+        news_.afterEvent(host_.form(), host_.readouts().entries().size(), host_.wording());
+    return {news.announcement.value_or(""), news.descriptionChanged};
 }
 
 int WebForm::readoutCount() const {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/host/diagram_news.h"
 #include "core/host/host.h"
 #include "core/host/language.h"
 #include "core/picture/painted_items.h"
@@ -78,6 +79,13 @@ public:
     [[nodiscard]] int readoutCount() const;
     // What the diagram and the I-V chart show, in words, for screen readers.
     [[nodiscard]] std::string description() const { return host_.description(); }
+    // What screen readers should be told since the last call: whether the
+    // description's words changed, and a new readout to announce once.
+    struct News {
+        std::string announcement;  // empty when there is nothing to say
+        bool descriptionChanged = false;
+    };
+    News news();
     [[nodiscard]] std::string ivDescription() const;
     // An action's caption as the menu shows it now: "Carry on" while
     // paused, the speed or the page's `zoom` filled in.
@@ -91,6 +99,7 @@ private:
     BatchCanvas canvas_;
     picture::PaintedItems painted_;
     picture::PixelRect changed_;
+    host::DiagramNews news_;
 };
 
 // The window's design for the page: its caption, the client area, the text

@@ -226,6 +226,18 @@ test('a run shows the dots where the replay tool puts them, paused and stepped',
   assert.ok(running.script.startsWith(`type Text4 ${kBias}\nclick Command1\n`), running.script);
   assert.equal(running.dump, replayedDump(running.script));
   assert.match(await page.getAttribute('#diagram', 'aria-label'), /Bias 0\.3 V, forward: .* Electrons: \d+/);
+  // The description is not rewritten at every step's new counts.
+  const rewritten = await page.evaluate(() => new Promise((resolve) => {
+    let changes = 0;
+    new MutationObserver((records) => { changes += records.length; })
+      .observe(document.getElementById('diagram'), {attributes: true, attributeFilter: ['aria-label']});
+    const steps = () => [...window.kestrel.script().matchAll(/^tick Timer1(?: (\d+))?$/gm)]
+      .reduce((sum, m) => sum + Number(m[1] || 1), 0);
+    const until = steps() + 5;
+    const poll = () => (steps() >= until ? resolve(changes) : requestAnimationFrame(poll));
+    poll();
+  }));
+  assert.equal(rewritten, 0);
   assert.deepEqual(await axeViolations(), []);
 
   await page.keyboard.press('Alt+KeyK');
@@ -312,6 +324,8 @@ test('the readouts at each bias show as a chart of current against bias', async 
   const script = [...readoutsAt('-0.5', true), ...readoutsAt('0.4', false)].join('\n') + '\n';
   await page.setInputFiles('#script-file', {name: 'iv.replay', mimeType: 'text/plain', buffer: Buffer.from(script)});
   await page.waitForFunction((start) => window.kestrel.script().startsWith(start), script);
+  // The new readouts are said once, politely; not each of the opened run's.
+  assert.equal(await page.textContent('#news'), `Current (mA): ${await page.inputValue('#Text7')}.`);
   await page.keyboard.press('Control+KeyI');
   await page.locator('#iv').waitFor({state: 'visible'});
   const chart = await canvasPixels('iv-chart', [0, 0, 0]);

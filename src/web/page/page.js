@@ -274,6 +274,7 @@ class Page {
       return;
     }
     this.controls.mirror(this.form);
+    this.tellScreenReaders();
     this.requestDraw();
     const wait = this.form.msToNextTick();
     if (wait >= 0) {
@@ -327,6 +328,16 @@ class Page {
     this.layout();
   }
 
+  // The diagram's description is written when its words change (not at
+  // every step's new counts), and a new readout is said once, politely.
+  tellScreenReaders() {
+    const news = this.form.news();
+    this.describe ||= news.descriptionChanged;
+    if (news.announcement) {
+      this.element('news').textContent = news.announcement;
+    }
+  }
+
   setStatus(text) {
     if (text !== this.status) {
       this.status = text;
@@ -353,10 +364,9 @@ class Page {
       this.painter.paint(drawing, this.design.background, this.design.width, this.design.height, area);
       this.paintAll = false;
     }
-    const description = this.form.description();
-    const canvas = this.element('diagram');
-    if (canvas.getAttribute('aria-label') !== description) {
-      canvas.setAttribute('aria-label', description);
+    if (this.describe) {
+      this.describe = false;
+      this.element('diagram').setAttribute('aria-label', this.form.description());
     }
     if (!this.painted) {
       this.painted = true;
