@@ -340,6 +340,14 @@
         <source>Save picture</source>
         <translation>Save picture</translation>
     </message>
+    <message>
+        <source>Copy this set-up</source>
+        <translation>Copy this set-up</translation>
+    </message>
+    <message>
+        <source>Copy this run&apos;s set-up (bias, Start, pause, speed, zoom): a link in the browser, a command line on the desktop</source>
+        <translation>Copy this run&apos;s set-up (bias, Start, pause, speed, zoom): a link in the browser, a command line on the desktop</translation>
+    </message>
 </context>
 <context>
     <name>boxes</name>
@@ -693,6 +701,10 @@
         <source>Go on with the run</source>
         <translation>Go on with the run</translation>
     </message>
+    <message>
+        <source>A link to this set-up is copied:</source>
+        <translation>A link to this set-up is copied:</translation>
+    </message>
 </context>
 <context>
     <name>readout</name>
@@ -770,6 +782,17 @@
     <message>
         <source>picture needs a file name of printable UTF-8 characters</source>
         <translation>picture needs a file name of printable UTF-8 characters</translation>
+    </message>
+</context>
+<context>
+    <name>setup</name>
+    <message>
+        <source>bias needs a number of volts, not %1</source>
+        <translation>bias needs a number of volts, not %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a positive number, not %2</source>
+        <translation>%1 needs a positive number, not %2</translation>
     </message>
 </context>
 <context>

@@ -340,6 +340,14 @@
         <source>Save picture</source>
         <translation>画像を保存</translation>
     </message>
+    <message>
+        <source>Copy this set-up</source>
+        <translation>この設定をコピー</translation>
+    </message>
+    <message>
+        <source>Copy this run&apos;s set-up (bias, Start, pause, speed, zoom): a link in the browser, a command line on the desktop</source>
+        <translation>この実行の設定（バイアス、スタート、一時停止、速度、拡大）をコピー：ブラウザではリンク、デスクトップではコマンド行</translation>
+    </message>
 </context>
 <context>
     <name>boxes</name>
@@ -693,6 +701,10 @@
         <source>Go on with the run</source>
         <translation>実行を続ける</translation>
     </message>
+    <message>
+        <source>A link to this set-up is copied:</source>
+        <translation>この設定へのリンクをコピーしました：</translation>
+    </message>
 </context>
 <context>
     <name>readout</name>
@@ -770,6 +782,17 @@
     <message>
         <source>picture needs a file name of printable UTF-8 characters</source>
         <translation>picture には表示できる UTF-8 の文字だけのファイル名が必要です</translation>
+    </message>
+</context>
+<context>
+    <name>setup</name>
+    <message>
+        <source>bias needs a number of volts, not %1</source>
+        <translation>bias にはボルト単位の数値が必要です（%1 ではなく）</translation>
+    </message>
+    <message>
+        <source>%1 needs a positive number, not %2</source>
+        <translation>%1 には正の数が必要です（%2 ではなく）</translation>
     </message>
 </context>
 <context>

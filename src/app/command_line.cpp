@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QStringList>
 #include <cerrno>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -14,6 +13,7 @@
 
 #include "app_identity.h"
 #include "core/host/limits.h"
+#include "core/host/set_up.h"
 #include "core/numbers/text_number.h"
 #include "core/session/printable_text.h"
 #include "option_help.h"
@@ -173,16 +173,6 @@ struct StartParser {
     }
 };
 
-// A factor that is a positive number.
-std::optional<double> factor(const QString& text) {
-    bool isNumber = false;
-    const double value = text.toDouble(&isNumber);
-    if (!isNumber || !std::isfinite(value) || value <= 0) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // The start options, or the status of a usage error already reported.
 std::variant<StartOptions, int> startOptions(const Texts& words, const QCommandLineParser& parser,
                                              const StartParser& options) {
@@ -202,7 +192,7 @@ std::variant<StartOptions, int> startOptions(const Texts& words, const QCommandL
     for (const auto& [option, value] :
          {std::pair{&options.speed, &start.speed}, {&options.zoom, &start.zoom}}) {
         if (parser.isSet(*option)) {
-            *value = factor(parser.value(*option));
+            *value = host::positiveFactor(parser.value(*option).toStdString());
             if (!*value) {
                 return usageError(
                     words, words(QT_TRANSLATE_NOOP("CommandLine", "--%1 needs a positive number, not '%2'"))

@@ -18,6 +18,7 @@
 
 #include "core/form/design.h"
 #include "core/host/limits.h"
+#include "core/host/set_up.h"
 #include "core/host/status_text.h"
 #include "core/session/script_line.h"
 #include "ui/chart_view.h"
@@ -173,6 +174,8 @@ void FormWindow::performInWindow(host::Action action) {
             return showKeys()->turnTo(HelpPage::WhatYouSee);
         case Action::Panel:
             return setPanelShown(!panelShown());
+        case Action::CopySetUp:
+            return copySetUp();
         default:
             return;
     }
@@ -460,6 +463,19 @@ bool FormWindow::savePicture(const QString& path) {
     buffer.open(QIODevice::WriteOnly);
     picture.save(&buffer, "PNG");
     return writeFile(path, png);
+}
+
+// The run's set-up as the command line that starts the program with it.
+void FormWindow::copySetUp() {
+    QStringList command{QStringLiteral("kestrel")};
+    for (const auto& [name, value] :
+         host::setUpOptions(host::currentSetUp(host_->form(), host_->status(), zoom_))) {
+        command << QStringLiteral("--") + QString::fromStdString(name);
+        if (value) {
+            command << QString::fromStdString(*value);
+        }
+    }
+    QGuiApplication::clipboard()->setText(command.join(QLatin1Char(' ')));
 }
 
 void FormWindow::copyPicture() {

@@ -89,6 +89,7 @@ public:
     // it succeeded.
     bool savePicture(const QString& path);
     void copyPicture();
+    void copySetUp();
     bool saveScript(const QString& path);
     bool exportReadouts(const QString& path);
     bool openScript(const QString& path);

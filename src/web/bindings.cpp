@@ -131,6 +131,10 @@ EMSCRIPTEN_BINDINGS(kestrel) {
         .function("perform", &WebForm::perform)
         .function("applySliderBias", &WebForm::applySliderBias)
         .function("timePassed", &WebForm::timePassed)
+        .function("readSetUpOption", &WebForm::readSetUpOption)
+        .function("applySetUp", &WebForm::applySetUp)
+        .function("setUpZoom", &WebForm::setUpZoom)
+        .function("setUpQuery", &WebForm::setUpQuery)
         .function("msToNextTick", &WebForm::msToNextTick)
         .function("openRun", &WebForm::openRun)
         .function("ended", &WebForm::ended)
@@ -160,6 +164,7 @@ EMSCRIPTEN_BINDINGS(kestrel) {
     function("whatYouSeeJson", &whatYouSeeFor);
     function("zoomIn", &host::zoomIn);
     function("largestFittingZoom", &host::largestFittingZoom);
+    function("nearestZoom", &host::nearestZoom);
     function("sliderBiasText", &sliderBiasText);
     function("zoomOut", &host::zoomOut);
     function("readoutChartScale", &picture::readoutChartScale);

@@ -23,6 +23,7 @@ inline constexpr std::array kPageTexts{
     KESTREL_TEXT("page", "Save the run and end"),
     KESTREL_TEXT("page", "End without saving"),
     KESTREL_TEXT("page", "Go on with the run"),
+    KESTREL_TEXT("page", "A link to this set-up is copied:"),
 };
 
 }  // namespace kestrel::web

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/controls/bias_enter.h"
 #include "core/controls/bias_slider.h"
 #include "core/dump/form_dump.h"
 #include "core/dump/json_writer.h"
@@ -157,6 +158,33 @@ WebForm::News WebForm::news() {
     const host::News news =
         news_.afterEvent(host_.form(), host_.readouts().entries().size(), host_.wording());
     return {news.announcement.value_or(""), news.descriptionChanged};
+}
+
+std::string WebForm::readSetUpOption(const std::string& name, const std::string& value, bool hasValue) {
+    const auto given = hasValue ? std::optional<std::string_view>(value) : std::nullopt;
+    return host::readSetUpOption(setUp_, name, given, host_.wording()).value_or("");
+}
+
+Outcome WebForm::applySetUp() {
+    if (setUp_.speed) {
+        host_.setSpeed(*setUp_.speed);
+    }
+    if (setUp_.paused) {
+        host_.setPaused(true);
+    }
+    if (setUp_.bias) {
+        host_.type(design::kTextBoxes[kBiasBox], *setUp_.bias);
+    }
+    return setUp_.start ? shown(host_.click(design::kButtons[kStartButton])) : Outcome{};
+}
+
+std::string WebForm::setUpQuery(double zoom) const {
+    std::string query;
+    for (const auto& [name, value] :
+         host::setUpOptions(host::currentSetUp(host_.form(), host_.status(), zoom))) {
+        query += (query.empty() ? "" : "&") + name + (value ? "=" + *value : "");
+    }
+    return query;
 }
 
 int WebForm::readoutCount() const {

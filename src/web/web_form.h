@@ -5,6 +5,7 @@
 #include "core/host/diagram_news.h"
 #include "core/host/host.h"
 #include "core/host/language.h"
+#include "core/host/set_up.h"
 #include "core/picture/painted_items.h"
 #include "web/batch_canvas.h"
 
@@ -39,6 +40,16 @@ public:
     // bias typed into the bias box and applied.
     Outcome applySliderBias(int hundredths);
     Outcome timePassed();
+    // One option of a set-up from the page's address: the problem with its
+    // value, worded, or nothing.
+    std::string readSetUpOption(const std::string& name, const std::string& value, bool hasValue);
+    // The set-up read, applied as the desktop applies its command line:
+    // the speed and the pause, the bias typed, "Start" clicked.
+    Outcome applySetUp();
+    // The zoom the set-up asks for, or 0.
+    [[nodiscard]] double setUpZoom() const { return setUp_.zoom.value_or(0); }
+    // The run's set-up as an address's query: "bias=0.3&start&speed=2".
+    [[nodiscard]] std::string setUpQuery(double zoom) const;
     // Real milliseconds until the next tick, or a negative number for never.
     [[nodiscard]] double msToNextTick() const;
     Outcome openRun(const std::string& script, const std::string& source);
@@ -100,6 +111,7 @@ private:
     picture::PaintedItems painted_;
     picture::PixelRect changed_;
     host::DiagramNews news_;
+    host::SetUp setUp_;
 };
 
 // The window's design for the page: its caption, the client area, the text

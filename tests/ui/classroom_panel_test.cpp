@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -119,6 +120,13 @@ TEST_F(PanelTest, TheSliderAppliesItsBiasByMouseKeysAndTouch) {
     QTest::touchEvent(&slider(), screen).release(0, sliderPoint(-50));
     EXPECT_NE(window.host().record(), beforeTouch);
     EXPECT_NEAR(slider().value(), -50, 2);
+}
+
+// The set-up of the run, as the command line that starts the program so.
+TEST_F(PanelTest, CopyingTheSetUpGivesItsCommandLine) {
+    window.applyBias("0.30");
+    press(Qt::Key_U, Qt::AltModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kestrel --bias 0.30 --start --paused");
 }
 
 // The zoom stops where the window would leave the screen; Ctrl+0 brings the

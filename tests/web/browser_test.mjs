@@ -298,6 +298,24 @@ test('the classroom panel works by touch, mouse and keys and is remembered', asy
   }
 });
 
+// A teacher hands a class a prepared set-up as a link, by the desktop's
+// option names; a refused value is said on the page and the rest applied.
+test('a link sets the run up as the command line does, and the menu copies one', async () => {
+  const fresh = await browser.context.newPage();
+  try {
+    await openPage(fresh, `${server.url}?bias=-0.3&start&paused&speed=2&zoom=abc`);
+    assert.equal(await fresh.evaluate(() => window.kestrel.script()), 'type Text4 -0.3\nclick Command1\n');
+    assert.deepEqual(await fresh.evaluate(() => [window.kestrel.paused(), window.kestrel.speed()]), [true, 2]);
+    assert.equal(await fresh.textContent('#message-text'), 'zoom needs a positive number, not "abc"');
+    await fresh.keyboard.press('Enter');
+    await fresh.keyboard.press('Alt+KeyU');
+    assert.equal(await fresh.textContent('#message-text'),
+                 `A link to this set-up is copied:\n${server.url}?bias=-0.3&start&paused&speed=2`);
+  } finally {
+    await fresh.close();
+  }
+});
+
 test('the menu saves the run, the readouts and the picture', async () => {
   const saved = async (command) => {
     await page.click('#menu-button');

@@ -32,6 +32,7 @@ enum class Action {
     IvChart,
     ClearChart,
     Panel,
+    CopySetUp,
     Keys,
     WhatYouSee,
 };
@@ -56,7 +57,7 @@ struct ActionDesign {
     const char* panelCaption = nullptr;  // short, for the classroom panel's buttons
 };
 
-inline constexpr std::array<ActionDesign, 19> kActions{{
+inline constexpr std::array<ActionDesign, 20> kActions{{
     {Action::Pause,
      "pause",
      KESTREL_TEXT("actions", "Pause"),
@@ -202,6 +203,16 @@ inline constexpr std::array<ActionDesign, 19> kActions{{
      {"Alt+P"},
      Runs::InTheFrontEnd,
      Shown::StartsGroup},
+    {Action::CopySetUp,
+     "copy-set-up",
+     KESTREL_TEXT("actions", "Copy this set-up"),
+     nullptr,
+     KESTREL_TEXT("actions",
+                  "Copy this run's set-up (bias, Start, pause, speed, zoom): a link in the browser, a "
+                  "command line on the desktop"),
+     {"Alt+U"},
+     Runs::InTheFrontEnd,
+     Shown::InMenu},
     {Action::Keys,
      "keys",
      KESTREL_TEXT("actions", "Keys"),

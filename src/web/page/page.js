@@ -58,6 +58,7 @@ class Page {
   constructor(module) {
     this.module = module;
     const asked = new URLSearchParams(location.search).get('lang') || '';
+    this.askedLanguage = asked;
     this.language = module.languageOf(asked, [...(navigator.languages || [navigator.language || ''])]);
     this.design = JSON.parse(module.designJson(this.language));
     setDashDot(this.design.dashDot);
@@ -101,9 +102,42 @@ class Page {
     this.listen();
     formArea.hidden = false;
     this.setPanelShown(rememberedPanel(), false);
+    this.applyAddress();
     this.refresh();
     // The window opens with the focus on the first control in tab order.
     this.controls.first.focus();
+  }
+
+  // The set-up the page's address asks for, by the desktop's option names
+  // and values (?bias=0.3&start&paused&speed=2&zoom=2&lang=ja); a value
+  // refused is said on the page, and the rest applied.
+  applyAddress() {
+    const problems = [];
+    for (const [name, value] of new URLSearchParams(location.search)) {
+      const problem = this.form.readSetUpOption(name, value, true);
+      if (problem) {
+        problems.push(problem);
+      }
+    }
+    const zoom = this.form.setUpZoom();
+    if (zoom > 0) {
+      this.setZoom(this.module.nearestZoom(zoom));
+    }
+    this.show(this.form.applySetUp());
+    if (problems.length) {
+      this.showMessage(problems.join('\n'));
+    }
+  }
+
+  // A link that opens the page at this run's set-up, in its language.
+  copySetUpLink() {
+    let query = this.form.setUpQuery(this.zoom ?? 1);
+    if (this.askedLanguage) {
+      query += (query ? '&' : '') + 'lang=' + encodeURIComponent(this.askedLanguage);
+    }
+    const link = location.href.split(/[?#]/)[0] + (query ? '?' + query : '');
+    navigator.clipboard?.writeText(link).catch(() => {});
+    this.showMessage(`${this.design.texts['A link to this set-up is copied:']}\n${link}`);
   }
 
   // "Close" ends the run at once, as designed; a run with readouts is asked
@@ -454,6 +488,7 @@ class Page {
       case 'open-run': return this.element('script-file').click();
       case 'keys': return this.element('keys').showModal();
       case 'panel': return this.setPanelShown(!this.panel.shown);
+      case 'copy-set-up': return this.copySetUpLink();
       case 'what-you-see': return this.showWhatYouSee();
       case 'iv-chart':
         this.element('iv').show();
