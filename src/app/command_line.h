@@ -3,17 +3,14 @@
 #include <optional>
 #include <string>
 
+#include "core/host/set_up.h"
 #include "ui/language.h"
 
 namespace kestrel::app {
 
-// How the window starts, as the command line asks.
-struct StartOptions {
-    std::optional<std::string> bias;  // typed into the bias box
-    bool start = false;               // "Start" clicked once the window is up
-    bool paused = false;
-    std::optional<double> speed;  // the nearest of the speeds
-    std::optional<double> zoom;   // the nearest of the zoom steps
+// How the window starts, as the command line asks: the set-up every
+// front-end takes, and the desktop's own options.
+struct StartOptions : host::SetUp {
     bool fullScreen = false;
     // A saved run replayed first, as "Open saved script" does.
     std::optional<std::string> scriptPath;
