@@ -29,8 +29,6 @@ public:
     // The bias box's text, as the slider's place (while no one holds it).
     void followBias(const QString& biasText);
     void showStatus(const QString& line);
-    // The panel's height for `width`.
-    [[nodiscard]] int heightFor(int width) const { return heightForWidth(width); }
 
 signals:
     // The bias the slider was let go at, written as the bias box takes it.
