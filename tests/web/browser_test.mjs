@@ -1,9 +1,11 @@
 // The page in headless Chromium, used as a class would use it: the
 // conformance table that the window and the core's host play too, then a
 // live run on real time, the menu's files, the I-V chart, a Japanese
-// browser, "Close". What the page shows must be what the replay tool
-// computes for the page's own record of the run; axe-core must find nothing
-// to fault before or during a run; the console must stay free of errors.
+// browser, "Close", the page as one file opened from a disk, and served as
+// an app that starts with no network and updates. What the page shows must
+// be what the replay tool computes for the page's own record of the run;
+// axe-core must find nothing to fault before or during a run; the console
+// must stay free of errors.
 //
 //   tests/web/run        (builds nothing: run scripts/web first)
 
