@@ -25,8 +25,8 @@ const kChromiumFlags = [
 let twipsPerPixel;
 
 // python3 -m http.server on a free port of the loopback address.
-export async function startServer() {
-  const server = spawn('python3', ['-u', '-m', 'http.server', '--bind', '127.0.0.1', '-d', webDir, '0'],
+export async function startServer(folder = webDir) {
+  const server = spawn('python3', ['-u', '-m', 'http.server', '--bind', '127.0.0.1', '-d', folder, '0'],
                        {stdio: ['ignore', 'pipe', 'pipe']});
   const port = await new Promise((resolve, reject) => {
     let seen = '';

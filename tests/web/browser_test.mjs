@@ -1,18 +1,23 @@
 // The page in headless Chromium, used as a class would use it: the
 // conformance table that the window and the core's host play too, then a
 // live run on real time, the menu's files, the I-V chart, a Japanese
-// browser, "Close". What the page shows must be what the replay tool
-// computes for the page's own record of the run; axe-core must find nothing
-// to fault before or during a run; the console must stay free of errors.
+// browser, "Close", the page as one file opened from a disk, and served as
+// an app that starts with no network and updates. What the page shows must
+// be what the replay tool computes for the page's own record of the run;
+// axe-core must find nothing to fault before or during a run; the console
+// must stay free of errors.
 //
 //   tests/web/run        (builds nothing: run scripts/web first)
 
 import assert from 'node:assert/strict';
-import {readFileSync} from 'node:fs';
+import {cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {createRequire} from 'node:module';
+import {tmpdir} from 'node:os';
+import path from 'node:path';
 import {after, before, test} from 'node:test';
+import {pathToFileURL} from 'node:url';
 
-import {BACKGROUND, BLACK, openBrowser, openPage, pageState, px, replayedDump, startServer, stepsIn,
+import {BACKGROUND, BLACK, openBrowser, openPage, pageState, px, replayedDump, startServer, stepsIn, webDir,
         WHITE} from './browser.mjs';
 import {openOnTestClock, play, readScenarios} from './conformance.mjs';
 
@@ -35,7 +40,7 @@ before(async () => {
   server = await startServer();
   browser = await openBrowser({viewport: {width: kWidth, height: kHeight + kBarHeight}, deviceScaleFactor: kDeviceScale});
   page = browser.page;
-  page.on('request', (request) => requested.push(request.url()));
+  browser.context.on('request', (request) => requested.push(request.url()));
   await openPage(page, server.url);
 });
 
@@ -168,9 +173,118 @@ function assertShowsItsRun(state, what) {
   return checked;
 }
 
-test('the page loads its three files from its own server and nothing else', () => {
-  const files = requested.filter((url) => !url.startsWith('data:')).map((url) => url.replace(server.url, '/'));
-  assert.deepEqual(files.sort(), ['/', '/kestrel.js', '/kestrel.wasm']);
+// What the served folder holds for the page, and its service worker keeps.
+const kPageFiles = ['/', '/index.html', '/kestrel-192.png', '/kestrel-512.png', '/kestrel.js', '/kestrel.wasm',
+                    '/manifest.webmanifest'];
+
+// Once its service worker is active, the worker has fetched every file it
+// keeps: the page and the worker together ask for the folder and nothing else.
+test('the page loads its own files from its own server and nothing else', async () => {
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  const files = new Set(requested.filter((url) => !url.startsWith('data:')).map((url) => url.replace(server.url, '/')));
+  assert.deepEqual([...files].sort(), [...kPageFiles, '/service-worker.js']);
+});
+
+// The page as a school hands it out: one file opened from a disk.
+test('the single file runs opened from a disk, with no server and no service worker', async () => {
+  const disk = await openBrowser();
+  try {
+    const warnings = [];
+    const asked = [];
+    disk.page.on('console', (message) => message.type() === 'warning' && warnings.push(message.text()));
+    disk.context.on('request', (request) => asked.push(request.url()));
+    const file = pathToFileURL(path.join(webDir, 'kestrel-sim.html')).href;
+    await openOnTestClock(disk.page, file);
+    assert.deepEqual(await play(readScenarios()[0], disk.page), []);
+    assert.deepEqual(asked.filter((url) => url !== file && !url.startsWith('data:')), []);
+    assert.deepEqual([...disk.errors, ...warnings], [], 'errors or warnings on the console');
+  } finally {
+    await disk.close();
+  }
+});
+
+// The service worker's caches, by name, with the paths each holds.
+function keptFiles(app) {
+  return app.evaluate(async () => Object.fromEntries(await Promise.all((await caches.keys()).map(async (name) => {
+    const requests = await (await caches.open(name)).keys();
+    return [name, requests.map((request) => new URL(request.url).pathname).sort()];
+  }))));
+}
+
+// Until a service worker of `version` controls the page, active, with the
+// cache of its version alone.
+async function waitForWorker(app, version) {
+  const cache = `kestrel-sim-${version}`;
+  await app.evaluate((cache) => {
+    const workers = navigator.serviceWorker;
+    (async () => {
+      for (;;) {
+        const changed = new Promise((resolve) => {
+          workers.addEventListener('controllerchange', resolve, {once: true});
+          workers.controller?.addEventListener('statechange', resolve, {once: true});
+        });
+        if (workers.controller?.state === 'activated' && (await caches.keys()).join() === cache) {
+          window.kestrelWorker = cache;
+          return;
+        }
+        await changed;
+      }
+    })();
+  }, cache);
+  await app.waitForFunction((cache) => window.kestrelWorker === cache, cache);
+}
+
+// Served, the page is an app: installable, with no network a reload starts
+// it from the files its service worker keeps, and a new version served
+// takes over on the next load. Served from a copy of the folder, which the
+// test turns into a new version.
+test('served, the page is installable, starts with no network, and updates', async () => {
+  const folder = mkdtempSync(path.join(tmpdir(), 'kestrel-web-'));
+  cpSync(webDir, folder, {recursive: true});
+  const copy = await startServer(folder);
+  const offline = await openBrowser();
+  try {
+    const app = offline.page;
+    await openPage(app, copy.url);
+    const worker = readFileSync(path.join(folder, 'service-worker.js'), 'utf8');
+    const version = /const kVersion = '(\w+)'/.exec(worker)[1];
+    await waitForWorker(app, version);
+    assert.deepEqual(await keptFiles(app), {[`kestrel-sim-${version}`]: kPageFiles});
+    const cdp = await offline.context.newCDPSession(app);
+    assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+
+    await offline.context.setOffline(true);
+    await app.reload();
+    await app.waitForFunction(() => window.kestrel && window.kestrel.painted());
+    const manifest = await app.evaluate(async () => {
+      const link = document.querySelector('link[rel=manifest]');
+      const {name, display, start_url: start, icons} = await (await fetch(link.href)).json();
+      const loaded = await Promise.all(icons.map(async ({src, sizes}) => {
+        const image = new Image();
+        image.src = new URL(src, link.href);
+        await image.decode();
+        return [sizes, `${image.naturalWidth}x${image.naturalHeight}`];
+      }));
+      return {name, display, start, loaded};
+    });
+    assert.deepEqual(manifest, {name: 'Kestrel Sim', display: 'standalone', start: './',
+                                loaded: [['192x192', '192x192'], ['512x512', '512x512']]});
+
+    // A new version, as a build writes it: other files, another version.
+    await offline.context.setOffline(false);
+    const index = path.join(folder, 'index.html');
+    writeFileSync(index, readFileSync(index, 'utf8').replace('<head>', '<head><meta name="version" content="new">'));
+    writeFileSync(path.join(folder, 'service-worker.js'), worker.replace(version, 'new'));
+    await app.reload();
+    await waitForWorker(app, 'new');
+    await app.reload();
+    assert.equal(await app.getAttribute('meta[name=version]', 'content'), 'new');
+    assert.deepEqual(offline.errors, []);
+  } finally {
+    await offline.close();
+    copy.stop();
+    rmSync(folder, {recursive: true, force: true});
+  }
 });
 
 test('the window is laid out as designed, sharp, accessible and named', async () => {
