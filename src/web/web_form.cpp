@@ -182,7 +182,11 @@ std::string WebForm::setUpQuery(double zoom) const {
     std::string query;
     for (const auto& [name, value] :
          host::setUpOptions(host::currentSetUp(host_.form(), host_.status(), zoom))) {
-        query += (query.empty() ? "" : "&") + name + (value ? "=" + *value : "");
+        query += query.empty() ? "" : "&";
+        query += name;
+        if (value) {
+            query += '=' + *value;
+        }
     }
     return query;
 }

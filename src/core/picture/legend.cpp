@@ -164,7 +164,10 @@ void drawLegend(Canvas& canvas, const texts::Translate& translate) {
 std::string legendText(const texts::Translate& translate) {
     std::string text;
     for (const LegendEntry& entry : kLegend) {
-        text += (text.empty() ? "" : " ") + texts::inLanguage(translate, "explain", entry.caption);
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += texts::inLanguage(translate, "explain", entry.caption);
     }
     return text;
 }
