@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QSlider>
 #include <QTest>
+#include <memory>
 
 #include "ui/classroom_actions.h"
 #include "ui/form_surface.h"
@@ -114,10 +115,10 @@ TEST_F(PanelTest, TheSliderAppliesItsBiasByMouseKeysAndTouch) {
     EXPECT_EQ(window.host().record(),
               before + "type Text4 " + window.textBox(4)->text().toStdString() + "\nclick Command3\n");
 
-    QPointingDevice* screen = QTest::createTouchDevice();
+    const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
     const std::string beforeTouch = window.host().record();
-    QTest::touchEvent(&slider(), screen).press(0, sliderPoint(-50));
-    QTest::touchEvent(&slider(), screen).release(0, sliderPoint(-50));
+    QTest::touchEvent(&slider(), screen.get()).press(0, sliderPoint(-50));
+    QTest::touchEvent(&slider(), screen.get()).release(0, sliderPoint(-50));
     EXPECT_NE(window.host().record(), beforeTouch);
     EXPECT_NEAR(slider().value(), -50, 2);
 }
