@@ -275,9 +275,7 @@ void FormWindow::showActualSize() {
     if (fullScreen_) {
         return;
     }
-    zoom_ = 1;
-    surface_->setZoom(zoom_);
-    fitWindowToForm();
+    setZoom(1);
     const QRect client = pixels(design::kClientArea);
     move(placeOnScreen(QRect(client.topLeft(), size()), availableAround(client)) +
          (pos() - geometry().topLeft()));
@@ -329,11 +327,7 @@ void FormWindow::setPanelShown(bool shown) {
     if (fullScreen_) {
         placeSurface();
     } else {
-        zoom_ = std::min(zoom_, largestZoom());
-        surface_->setZoom(zoom_);
-        fitWindowToForm();
-        const QRect frame = frameGeometry();
-        move(placeOnScreen(frame, availableAround(frame)));
+        setZoom(zoom_);  // the window grows or shrinks by the panel, and the zoom may no longer fit
     }
     showState();
     emit panelToggled(shown);
