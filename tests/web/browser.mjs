@@ -10,6 +10,8 @@ import {fileURLToPath} from 'node:url';
 
 import {chromium} from 'playwright-core';
 
+import {chromiumTab} from './engines.mjs';
+
 const here = path.dirname(fileURLToPath(import.meta.url));
 export const root = path.resolve(here, '../..');
 export const webDir = process.env.KESTREL_WEB_DIR || path.join(root, 'build/web');
@@ -56,7 +58,7 @@ export async function openBrowser({viewport = {width: 1000, height: 700}, device
   page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
   page.on('pageerror', (error) => errors.push(error.message));
   return {
-    page, errors, context,
+    page, tab: chromiumTab(page), errors, context,
     close: async () => {
       await context.close();
       rmSync(profile, {recursive: true, force: true});

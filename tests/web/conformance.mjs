@@ -1,7 +1,8 @@
 // The conformance table (tests/conformance/scenarios.txt) played on the page
 // as a user plays it: typing and Enter in its boxes, clicks on its buttons,
 // its keys, a saved run opened from a file; real time from a clock the test
-// moves by hand. The window and the core's host play the same table.
+// moves by hand. The window and the core's host play the same table; here
+// it is played through a tab of either browser engine (engines.mjs).
 
 import {readFileSync} from 'node:fs';
 import path from 'node:path';
@@ -11,7 +12,7 @@ import {replayedDump, root, stepsIn} from './browser.mjs';
 // As the window's and the host's drivers do: pieces that miss the steps.
 const kWaitPieceMs = 40;
 
-// Playwright's names for the table's keys.
+// The browsers' names for the table's keys.
 const kKeyNames = {',': 'Comma', '.': 'Period', '/': 'Slash', '-': 'Minus', '=': 'Equal', '+': 'Shift+Equal',
                    'Esc': 'Escape'};
 
@@ -48,7 +49,7 @@ function factsOf(dump) {
   return `electrons=${count('ElectronCount')} holes=${count('HoleCount')}`;
 }
 
-function playwrightKey(key) {
+function browserKey(key) {
   const parts = key.endsWith('++') ? [...key.slice(0, -2).split('+'), '+'] : key.split('+');
   const last = parts.pop();
   const name = kKeyNames[last] || (/^[A-Z]$/.test(last) ? 'Key' + last : /^\d$/.test(last) ? 'Digit' + last : last);
@@ -56,24 +57,24 @@ function playwrightKey(key) {
 }
 
 // The page on a clock of the test's own, before its script runs.
-export async function openOnTestClock(page, url) {
-  await page.addInitScript(() => {
+export async function openOnTestClock(tab, url) {
+  await tab.beforeLoad(() => {
     window.kestrelNow = 0;
     window.kestrelClock = () => window.kestrelNow;
   });
-  await page.goto(url);
-  await page.waitForFunction(() => window.kestrel && window.kestrel.painted());
+  await tab.goto(url);
+  await tab.waitFor(() => window.kestrel && window.kestrel.painted());
 }
 
 class PageDriver {
-  constructor(page) {
-    this.page = page;
+  constructor(tab) {
+    this.tab = tab;
     this.messages = [];
   }
 
   // A message the last event left is read and closed, as a user does.
   async collectMessage() {
-    const text = await this.page.evaluate(() => {
+    const text = await this.tab.evaluate(() => {
       const dialog = document.getElementById('message');
       if (!dialog.open) {
         return null;
@@ -88,25 +89,24 @@ class PageDriver {
 
   async act(line) {
     const [first] = line.words;
-    const page = this.page;
+    const tab = this.tab;
     switch (line.verb) {
-      case 'type': return page.fill(`#${first}`, line.rest.slice(first.length + 1));
-      case 'enter': return page.press(`#${first}`, 'Enter');
-      case 'click': return page.click(`#${first}`);
-      case 'key': return page.keyboard.press(playwrightKey(first));
+      case 'type': return tab.fill(`#${first}`, line.rest.slice(first.length + 1));
+      case 'enter': return tab.pressIn(`#${first}`, 'Enter');
+      case 'click': return tab.click(`#${first}`);
+      case 'key': return tab.press(browserKey(first));
       case 'wait':
         for (let left = Number(first); left > 0; left -= kWaitPieceMs) {
-          await page.evaluate((ms) => {
+          await tab.evaluate((ms) => {
             window.kestrelNow += ms;
             window.kestrel.timePassed();
           }, Math.min(left, kWaitPieceMs));
         }
         return undefined;
       case 'open': {
-        const openings = await page.evaluate(() => window.kestrel.openings());
-        const script = line.rest.split('|').join('\n') + '\n';
-        await page.setInputFiles('#script-file', {name: 'run.replay', mimeType: 'text/plain', buffer: Buffer.from(script)});
-        return page.waitForFunction((before) => window.kestrel.openings() > before, openings);
+        const openings = await tab.evaluate(() => window.kestrel.openings());
+        await tab.openFile('#script-file', 'run.replay', line.rest.split('|').join('\n') + '\n');
+        return tab.waitFor((before) => window.kestrel.openings() > before, openings);
       }
     }
     return undefined;
@@ -115,7 +115,7 @@ class PageDriver {
   async check(line) {
     const [what] = line.words;
     const value = line.rest.slice(what.length + 1);
-    const state = await this.page.evaluate(() => ({
+    const state = await this.tab.evaluate(() => ({
       paused: window.kestrel.paused(), speed: window.kestrel.speed(), record: window.kestrel.script(),
       ended: window.kestrel.ended(), dump: window.kestrel.dump(),
     }));
@@ -124,7 +124,7 @@ class PageDriver {
     let same;
     switch (what) {
       case 'box':
-        actual = await this.page.inputValue(`#${line.words[1]}`);
+        actual = await this.tab.value(`#${line.words[1]}`);
         same = actual === value.slice(line.words[1].length + 1);
         break;
       case 'message':
@@ -147,8 +147,8 @@ class PageDriver {
 }
 
 // What differed from the scenario's expectations, one line each.
-export async function play(scenario, page) {
-  const driver = new PageDriver(page);
+export async function play(scenario, tab) {
+  const driver = new PageDriver(tab);
   const differences = [];
   for (const line of scenario.lines) {
     if (line.verb === 'expect') {
@@ -161,7 +161,7 @@ export async function play(scenario, page) {
       await driver.collectMessage();
     }
   }
-  const end = await page.evaluate(() => ({ended: window.kestrel.ended(), dump: window.kestrel.dump(),
+  const end = await tab.evaluate(() => ({ended: window.kestrel.ended(), dump: window.kestrel.dump(),
                                           record: window.kestrel.script()}));
   if (!end.ended && replayedDump(end.record) !== end.dump) {
     differences.push(`the replay tool makes another form of the run's record:\n${end.record}`);
