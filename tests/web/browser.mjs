@@ -58,7 +58,7 @@ export async function openBrowser({viewport = {width: 1000, height: 700}, device
   page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
   page.on('pageerror', (error) => errors.push(error.message));
   return {
-    page, tab: chromiumTab(page), errors, context,
+    page, tab: chromiumTab(page), errors, context, profile,
     close: async () => {
       await context.close();
       rmSync(profile, {recursive: true, force: true});

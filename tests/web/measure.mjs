@@ -1,12 +1,14 @@
 // The page's budgets, measured as a user meets them, in headless Chromium:
-// what the page loads (gzipped), served and as one file, navigation to the first painted form, the
-// tick rate over 30 s of a run, and one tick of the core in WebAssembly
-// (under Node) beside the same tick natively. Prints a Markdown table for the
-// README and writes bench/results/web-<machine>.csv.
+// what the page loads (gzipped), served and as one file, navigation to the
+// first painted form, the tick rate over 30 s of a run, the processor time
+// of the browser animating the page beside the same browser animating a
+// bare canvas, and one tick of the core in WebAssembly (under Node) beside
+// the same tick natively. Prints a Markdown table for the README and writes
+// bench/results/web-<machine>.csv.
 //
 //   tests/web/run measure [--machine NAME]      (after scripts/web)
 //
-// Run it on an otherwise idle machine; it takes about a minute.
+// Run it on an otherwise idle machine; it takes about three minutes.
 
 import {spawnSync} from 'node:child_process';
 import {existsSync, readdirSync, readFileSync, writeFileSync} from 'node:fs';
@@ -15,9 +17,16 @@ import path from 'node:path';
 import {gzipSync} from 'node:zlib';
 
 import {openBrowser, openPage, root, startServer, stepsIn, webDir} from './browser.mjs';
+import {browserSeconds} from './processor_time.mjs';
 
 const kLoads = 7;
 const kRunSeconds = 30;
+// The processor time is read over this long, after this long to settle.
+const kBusySeconds = 20;
+const kSettleSeconds = 2;
+// The bare canvas: as many dots as a run shows, moved as often as it ticks.
+const kBareDots = 100;
+const kBareTickMs = 50;
 
 function median(values) {
   const sorted = [...values].sort((a, b) => a - b);
@@ -56,6 +65,74 @@ async function tickRate(page) {
   return (stepsIn(after) - stepsIn(before)) / ((end - start) / 1000);
 }
 
+// The share of one core the browser's processes use over kBusySeconds,
+// once `prepare` has set its page going in a browser of its own.
+async function busyShare(prepare) {
+  const browser = await openBrowser();
+  try {
+    await prepare(browser.page);
+    await browser.page.waitForTimeout(kSettleSeconds * 1000);
+    const before = browserSeconds(browser.profile);
+    await browser.page.waitForTimeout(kBusySeconds * 1000);
+    return (browserSeconds(browser.profile) - before) / kBusySeconds;
+  } finally {
+    await browser.close();
+  }
+}
+
+// A page that does nothing but animate kBareDots dots on a canvas of the
+// diagram's size, in CSS and in device pixels, every kBareTickMs.
+function animateBareCanvas([cssWidth, cssHeight, width, height, dots, tickMs]) {
+  const canvas = document.createElement('canvas');
+  Object.assign(canvas, {width, height});
+  Object.assign(canvas.style, {width: `${cssWidth}px`, height: `${cssHeight}px`});
+  document.body.append(canvas);
+  const context = canvas.getContext('2d');
+  const size = width / 100;
+  let step = 0;
+  setInterval(() => {
+    ++step;
+    context.fillStyle = '#f0f0f0';
+    context.fillRect(0, 0, width, height);
+    for (let n = 0; n < dots; ++n) {
+      context.beginPath();
+      context.arc((n * 37 + step * (n % 5 + 1)) % width, (n * 53 + step * (n % 3 + 1)) % height, size, 0, 2 * Math.PI);
+      context.fillStyle = n % 2 ? '#000000' : '#ffffff';
+      context.fill();
+      context.stroke();
+    }
+  }, tickMs);
+}
+
+// The diagram's canvas: its size in CSS pixels and in device pixels.
+function diagramSize(page) {
+  return page.evaluate(() => {
+    const canvas = document.getElementById('diagram');
+    const box = canvas.getBoundingClientRect();
+    return [box.width, box.height, canvas.width, canvas.height];
+  });
+}
+
+// The page running at 0.3 V, then paused, and the bare canvas, each in a
+// browser of its own: the share of a core each uses.
+async function processorShares(url) {
+  let size;
+  const running = await busyShare(async (page) => {
+    await openPage(page, url);
+    size = await diagramSize(page);
+    await page.fill('#Text4', '0.3');
+    await page.click('#Command1');
+  });
+  const paused = await busyShare(async (page) => {
+    await openPage(page, url);
+    await page.fill('#Text4', '0.3');
+    await page.click('#Command1');
+    await page.keyboard.press('Alt+KeyK');
+  });
+  const bare = await busyShare((page) => page.evaluate(animateBareCanvas, [...size, kBareDots, kBareTickMs]));
+  return {running, paused, bare};
+}
+
 // kestrel_tick_time's median tick in microseconds; not a number where it
 // has not been built.
 function tickTime(file, runner = []) {
@@ -82,10 +159,12 @@ async function main() {
   const browser = await openBrowser();
   let paints;
   let rate;
+  let shares;
   try {
     paints = await firstPaints(browser, server.url);
     await openPage(browser.page, server.url);
     rate = await tickRate(browser.page);
+    shares = await processorShares(server.url);
   } finally {
     await browser.close();
     server.stop();
@@ -103,6 +182,12 @@ async function main() {
     ['first_paint_worst_ms', `Navigation to the first painted form, worst of ${kLoads}`, Math.max(...paints), 'ms',
      '≤ 500', Math.max(...paints) <= 500],
     ['tick_rate_per_s', `Tick rate over ${kRunSeconds} s`, rate, 'per s', '20 ± 0.5', Math.abs(rate - 20) <= 0.5],
+    ['running_cpu_percent', `Processor time animating, share of a core over ${kBusySeconds} s`, 100 * shares.running,
+     '%', '≤ 1.5 × bare canvas', shares.running <= 1.5 * shares.bare],
+    ['bare_canvas_cpu_percent', `The same for a bare canvas animating ${kBareDots} dots at 20 Hz`, 100 * shares.bare, '%',
+     '', true],
+    ['paused_cpu_percent', `Processor time paused, share of a core over ${kBusySeconds} s`, 100 * shares.paused, '%',
+     '≤ 1', shares.paused <= 0.01],
     ['native_tick_us', 'One tick, native (kestrel_tick_time)', nativeTick, 'µs', '', true],
     ['wasm_tick_us', 'One tick, WebAssembly under Node', wasmTick, 'µs', '≤ 2 × native', wasmTick <= 2 * nativeTick],
   ];

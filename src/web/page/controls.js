@@ -63,14 +63,23 @@ class FormControls {
     return element;
   }
 
-  // Shows what the form's boxes hold now.
+  // Shows what the form's boxes hold now, touching a box only where that
+  // changed: even the same value set again costs the page a style pass. The
+  // boxes below the visible form, whose counts change at every step, show
+  // nothing and are left alone.
   mirror(form) {
     for (const [name, input] of this.boxes) {
+      if (input.inert) {
+        continue;
+      }
       const text = form.boxText(name);
       if (input.value !== text) {
         input.value = text;
       }
-      input.disabled = !form.boxEnabled(name);
+      const disabled = !form.boxEnabled(name);
+      if (input.disabled !== disabled) {
+        input.disabled = disabled;
+      }
     }
   }
 }

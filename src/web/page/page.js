@@ -287,7 +287,7 @@ class Page {
     canvas.width = Math.round(width * devicePixels);
     canvas.height = Math.round(height * devicePixels);
     Object.assign(canvas.style, {width: width + 'px', height: height + 'px'});
-    this.painter = new Painter(canvas, canvas.width / width);
+    this.painter = new Painter(canvas, canvas.width / width, {keepsBackdrop: true});
     this.paintAll = true;
     this.requestDraw();
   }

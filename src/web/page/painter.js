@@ -58,12 +58,27 @@ function linePixels(x1, y1, x2, y2, dashed) {
   }
 }
 
+// What is drawn once and copied often: a bitmap the browser copies as it
+// stands, where a canvas would be copied out afresh at every use.
+function newBitmapCanvas(width, height) {
+  return typeof OffscreenCanvas === 'function' ? new OffscreenCanvas(width, height)
+                                               : Object.assign(document.createElement('canvas'), {width, height});
+}
+
+function asBitmap(canvas) {
+  return canvas.transferToImageBitmap ? canvas.transferToImageBitmap() : canvas;
+}
+
 class Painter {
-  // scale: device pixels per logical pixel.
-  constructor(canvas, scale) {
+  // scale: device pixels per logical pixel. A painter that keeps a backdrop
+  // paints what lies below the first dot (the labels, the shapes, the band
+  // lines) into a canvas of its own, again only when those commands change
+  // (with the bias or the language), and copies it under the dots.
+  constructor(canvas, scale, {keepsBackdrop = false} = {}) {
     this.context = canvas.getContext('2d');
     this.scale = scale;
     this.sprites = new Map();
+    this.backdrop = keepsBackdrop ? {image: null, key: null} : null;
   }
 
   // The whole drawing, or only its part inside `area` ([left, top, width,
@@ -81,11 +96,42 @@ class Painter {
       context.rect(left, top, right - left, bottom - top);
       context.clip();
     }
+    const first = this.backdrop ? this.copyBackdrop(drawing, background, width, height) : 0;
     context.setTransform(this.scale, 0, 0, this.scale, 0, 0);
-    context.fillStyle = cssColour(background);
-    context.fillRect(0, 0, width, height);
+    if (!this.backdrop) {
+      context.fillStyle = cssColour(background);
+      context.fillRect(0, 0, width, height);
+    }
+    this.run(drawing, first);
+    context.restore();
+  }
+
+  // Puts the backdrop on the canvas, device pixel for device pixel, painted
+  // again first if its commands changed; returns where the rest begins.
+  copyBackdrop(drawing, background, width, height) {
     const c = drawing.commands;
-    for (let at = 0; at < c.length; at += kCommandStride) {
+    let end = 0;
+    while (end < c.length && c[end] !== DrawCommand.Dot) {
+      end += kCommandStride;
+    }
+    const {canvas} = this.context;
+    const key = JSON.stringify([background, width, height, canvas.width, canvas.height, drawing.texts,
+                                Array.from(c.subarray(0, end))]);
+    if (key !== this.backdrop.key) {
+      const layer = newBitmapCanvas(canvas.width, canvas.height);
+      new Painter(layer, this.scale).paint({commands: c.subarray(0, end), texts: drawing.texts}, background, width,
+                                           height);
+      this.backdrop = {image: asBitmap(layer), key};
+    }
+    this.context.setTransform(1, 0, 0, 1, 0, 0);
+    this.context.drawImage(this.backdrop.image, 0, 0);
+    return end;
+  }
+
+  // The drawing's commands from `first` on.
+  run(drawing, first) {
+    const c = drawing.commands;
+    for (let at = first; at < c.length; at += kCommandStride) {
       switch (c[at]) {
         case DrawCommand.Line: this.line(c[at + 1], c[at + 2], c[at + 3], c[at + 4], c[at + 5], c[at + 6]); break;
         case DrawCommand.Rectangle: this.rectangle(c[at + 1], c[at + 2], c[at + 3], c[at + 4], c[at + 5]); break;
@@ -98,7 +144,6 @@ class Painter {
           break;
       }
     }
-    context.restore();
   }
 
   line(x1, y1, x2, y2, colour, dashed) {
@@ -143,10 +188,10 @@ class Painter {
     const key = size + '/' + fill;
     let sprite = this.sprites.get(key);
     if (!sprite) {
-      sprite = document.createElement('canvas');
-      sprite.width = sprite.height = Math.max(1, Math.round(size * this.scale));
-      const context = sprite.getContext('2d');
-      context.scale(sprite.width / size, sprite.height / size);
+      const side = Math.max(1, Math.round(size * this.scale));
+      const canvas = newBitmapCanvas(side, side);
+      const context = canvas.getContext('2d');
+      context.scale(side / size, side / size);
       context.beginPath();
       context.arc(size / 2, size / 2, (size - 1) / 2, 0, 2 * Math.PI);
       context.fillStyle = cssColour(fill);
@@ -154,6 +199,7 @@ class Painter {
       context.strokeStyle = kOutline;
       context.lineWidth = 1;
       context.stroke();
+      sprite = asBitmap(canvas);
       this.sprites.set(key, sprite);
     }
     return sprite;
