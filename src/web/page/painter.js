@@ -58,6 +58,10 @@ function linePixels(x1, y1, x2, y2, dashed) {
   }
 }
 
+function sameItems(a, b) {
+  return a.length === b.length && a.every((item, n) => item === b[n]);
+}
+
 // What is drawn once and copied often: a bitmap the browser copies as it
 // stands, where a canvas would be copied out afresh at every use.
 function newBitmapCanvas(width, height) {
@@ -78,7 +82,7 @@ class Painter {
     this.context = canvas.getContext('2d');
     this.scale = scale;
     this.sprites = new Map();
-    this.backdrop = keepsBackdrop ? {image: null, key: null} : null;
+    this.backdrop = keepsBackdrop ? {image: null} : null;
   }
 
   // The whole drawing, or only its part inside `area` ([left, top, width,
@@ -115,13 +119,13 @@ class Painter {
       end += kCommandStride;
     }
     const {canvas} = this.context;
-    const key = JSON.stringify([background, width, height, canvas.width, canvas.height, drawing.texts,
-                                Array.from(c.subarray(0, end))]);
-    if (key !== this.backdrop.key) {
+    const key = [background, width, height, canvas.width, canvas.height, ...drawing.texts];
+    const commands = c.slice(0, end);
+    const kept = this.backdrop;
+    if (!kept.image || !sameItems(key, kept.key) || !sameItems(commands, kept.commands)) {
       const layer = newBitmapCanvas(canvas.width, canvas.height);
-      new Painter(layer, this.scale).paint({commands: c.subarray(0, end), texts: drawing.texts}, background, width,
-                                           height);
-      this.backdrop = {image: asBitmap(layer), key};
+      new Painter(layer, this.scale).paint({commands, texts: drawing.texts}, background, width, height);
+      this.backdrop = {image: asBitmap(layer), key, commands};
     }
     this.context.setTransform(1, 0, 0, 1, 0, 0);
     this.context.drawImage(this.backdrop.image, 0, 0);
