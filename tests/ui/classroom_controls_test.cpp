@@ -95,7 +95,9 @@ TEST_F(ClassroomTest, ASavedRunIsWrittenWholeAndOpensToTheSamePicture) {
     EXPECT_EQ(dumpForm(copy.form()), dumpForm(window.form()));
     EXPECT_EQ(copy.textBox(4)->text(), "0.2");
     const QRect diagram(0, 0, 605, 280);  // above the controls, which show the focus
-    EXPECT_EQ(render(copy).copy(diagram), render(window).copy(diagram));
+    // The surface alone: the status badge over it says "behind" where a busy
+    // machine held the live run up for over a second, which the copy never was.
+    EXPECT_EQ(render(*copy.surface()).copy(diagram), render(*window.surface()).copy(diagram));
     EXPECT_TRUE(messages.empty());
 }
 

@@ -70,6 +70,21 @@ function firefoxTab(page, folder) {
   };
 }
 
+// Firefox before 144 (Debian 12's ESR 140 without its security updates)
+// knows the viewport command puppeteer-core sends but not the screen
+// orientation command it sends after it: the viewport is set all the same.
+async function setViewport(page, {width, height, deviceScaleFactor}) {
+  try {
+    await page.setViewport({width, height, deviceScaleFactor});
+  } catch (error) {
+    if (!/unknown command emulation\.setScreenOrientationOverride/.test(error.message)) {
+      throw error;
+    }
+    await page.waitForFunction(([w, h, ratio]) => innerWidth === w && innerHeight === h && devicePixelRatio === ratio,
+                               {}, [width, height, deviceScaleFactor]);
+  }
+}
+
 // Firefox ESR, headless, with an empty profile of its own; everything the
 // page says on its console that is an error, and every uncaught exception,
 // is kept.
@@ -82,7 +97,7 @@ export async function openFirefox() {
   const errors = [];
   const newTab = async ({width = 1000, height = 700, deviceScaleFactor = 1} = {}) => {
     const page = await browser.newPage();
-    await page.setViewport({width, height, deviceScaleFactor});
+    await setViewport(page, {width, height, deviceScaleFactor});
     page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
     page.on('pageerror', (error) => errors.push(error.message));
     return {page, tab: firefoxTab(page, profile)};

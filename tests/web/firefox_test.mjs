@@ -42,7 +42,7 @@ test('in Firefox, the single file runs opened from a disk', async () => {
 test('in Firefox, Tab follows the form and a run shows the dots where the replay tool puts them', async () => {
   const {page, tab} = await firefox.newTab(kForm);
   await openPage(page, server.url);
-  await tab.click('#Command1');
+  await tab.evaluate(() => document.getElementById('Command1').focus());
   const order = [];
   for (let n = 0; n < 4; ++n) {
     await tab.press('Tab');
