@@ -16,6 +16,7 @@ import subprocess
 import sys
 import tempfile
 import time
+from collections import Counter
 from pathlib import Path
 
 from x_session import (BIAS_BOX, CLIENT_SIZE, CLOSE_BUTTON, START_BUTTON, Failure, click, px, run, start,
@@ -36,6 +37,18 @@ def diagram(env, png: Path, window) -> dict:
     run(["import", "-silent", "-window", "root", png], env, "the screenshot")
     raw = run(["convert", png, "-crop", f"{width}x{height}+{x}+{y}", "-depth", "8", "rgb:-"], env, "converting it")
     return {(i // 3 % width, i // 3 // width): raw[i:i + 3] for i in range(0, 3 * width * px(DIAGRAM_BOTTOM), 3)}
+
+
+def wait_for_first_paint(env, png: Path, window, seconds: float = 30) -> None:
+    """Until a screenshot shows the form painted: one light colour over most of the diagram (the form's
+    background) and the bands in black on it."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        colours = Counter(diagram(env, png, window).values())
+        (background, count), = colours.most_common(1)
+        if count > 0.9 * sum(colours.values()) and min(background) > 200 and BLACK in colours:
+            return
+    raise Failure(f"the window showed no painted form within {seconds} s")
 
 
 def near(dump: dict, names) -> set:
@@ -87,10 +100,11 @@ def main() -> int:
         window = window_geometry(env, timeout=30)
         if window[2:] != tuple(px(v) for v in CLIENT_SIZE):
             raise Failure(f"the window is {window[2]}x{window[3]} pixels, not 15 twips a pixel: scaled?")
-        time.sleep(1)  # for the first paint
+        wait_for_first_paint(env, artifacts / "display-first-paint.png", window)
+        # The X server hands the keys and the click over in the order they were sent, so "Start" comes
+        # after the typed bias.
         click(env, window, BIAS_BOX, "the bias box")
         run(["xdotool", "key", "--clearmodifiers", "ctrl+a", "type", "--delay", "60", BIAS], env, "typing")
-        time.sleep(0.3)
         clicked = time.monotonic()
         click(env, window, START_BUTTON, '"Start"')
         shots = []
