@@ -120,12 +120,13 @@ class Painter {
     }
     const {canvas} = this.context;
     const key = [background, width, height, canvas.width, canvas.height, ...drawing.texts];
-    const commands = c.slice(0, end);
+    // A view of the module's memory, copied only when it is kept.
+    const commands = c.subarray(0, end);
     const kept = this.backdrop;
     if (!kept.image || !sameItems(key, kept.key) || !sameItems(commands, kept.commands)) {
       const layer = newBitmapCanvas(canvas.width, canvas.height);
       new Painter(layer, this.scale).paint({commands, texts: drawing.texts}, background, width, height);
-      this.backdrop = {image: asBitmap(layer), key, commands};
+      this.backdrop = {image: asBitmap(layer), key, commands: commands.slice()};
     }
     this.context.setTransform(1, 0, 0, 1, 0, 0);
     this.context.drawImage(this.backdrop.image, 0, 0);
